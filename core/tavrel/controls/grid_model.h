@@ -1,0 +1,52 @@
+#pragma once
+
+#include "tavrel/notifier.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+// The stake table: text cells addressed by row and column, both counted from 1.
+// Rows live in a deque so that appending never moves the rows already there:
+// a click costs the same with a million rows as with none.
+class GridModel {
+public:
+    struct Column {
+        std::string key;
+        std::string caption;
+        std::int32_t widthTwips;
+        std::optional<std::int32_t> alignment; // 2 = centred; empty = the control's default
+    };
+
+    void AddColumn(std::string key, std::string caption, std::int32_t widthTwips,
+                   std::optional<std::int32_t> alignment = std::nullopt);
+    void AddRow(std::string column1Text);
+    std::int32_t RowCount() const { return static_cast<std::int32_t>(rows_.size()); }
+    // Row(row).CellText(column) = text
+    void SetCellText(long long row, long long column, std::string text);
+    void SetCurrentRow(long long row);
+    void ClearRows();
+
+    const std::vector<Column>& columns() const { return columns_; }
+    const std::string& CellText(long long row, long long column) const;
+    std::int32_t CurrentRow() const { return currentRow_; } // 0 when no row is current
+
+    Notifier<int> rowAdded;          // the new row's index
+    Notifier<int, int> cellChanged;  // row, column
+    Notifier<> rowsCleared;
+    Notifier<int> currentRowChanged; // the new current row
+
+private:
+    std::vector<std::string>& row(long long index);
+    const std::vector<std::string>& row(long long index) const;
+
+    std::vector<Column> columns_;
+    std::deque<std::vector<std::string>> rows_;
+    std::int32_t currentRow_ = 0;
+};
+
+} // namespace tavrel
