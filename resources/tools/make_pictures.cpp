@@ -1,0 +1,75 @@
+// Draws the About box's picture (info.jpg) and the window icon (tavrel.png)
+// into the directory given as the only argument. Run by hand when the pictures
+// change; see CMakeLists.txt in this directory for how to build and run it.
+#include "palette.h"
+#include "tableau.h"
+#include "wheel.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int dotsPerMeterAt96Dpi = 3780;
+
+QImage drawPicture()
+{
+    QImage image(663, 261, QImage::Format_RGB32);
+    image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
+    image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
+    image.fill(palette::lightCyan);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient panel(0, 8, 0, 253);
+    panel.setColorAt(0, QColor(232, 250, 255));
+    panel.setColorAt(1, QColor(160, 210, 240));
+    painter.setPen(QPen(palette::rimLight, 2));
+    painter.setBrush(panel);
+    painter.drawRoundedRect(QRectF(8, 8, 647, 245), 12, 12);
+
+    paintWheel(painter, QPointF(134, 130), 114, true);
+    paintTableau(painter, QRectF(272, 62, 366, 138));
+    return image;
+}
+
+QImage drawIcon()
+{
+    QImage image(74, 64, QImage::Format_RGB888);
+    image.fill(palette::lightCyan);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintWheel(painter, QPointF(36.5, 31.5), 30, false);
+    return image;
+}
+
+bool save(const QImage& image, const QString& path, const char* format, int quality)
+{
+    QImageWriter writer(path, format);
+    writer.setQuality(quality);
+    if (writer.write(image))
+        return true;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_pictures OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const bool saved = save(drawPicture(), out.filePath("info.jpg"), "jpeg", 92)
+                       && save(drawIcon(), out.filePath("tavrel.png"), "png", -1);
+    return saved ? 0 : 1;
+}
