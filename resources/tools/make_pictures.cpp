@@ -34,8 +34,8 @@ QImage drawPicture()
     painter.setBrush(panel);
     painter.drawRoundedRect(QRectF(8, 8, 647, 245), 12, 12);
 
-    paintWheel(painter, QPointF(134, 130), 114, true);
-    paintTableau(painter, QRectF(272, 62, 366, 138));
+    paintWheel(painter, QPointF(134, 130), 114, WheelDetail::Full);
+    paintTableau(painter, QRectF(272, 44, 366, 172));
     return image;
 }
 
@@ -45,7 +45,7 @@ QImage drawIcon()
     image.fill(palette::lightCyan);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintWheel(painter, QPointF(36.5, 31.5), 30, false);
+    paintWheel(painter, QPointF(36.5, 31.5), 30, WheelDetail::Icon);
     return image;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -31,26 +32,63 @@ void paintChip(QPainter& painter, QPointF centre, qreal radius)
     painter.drawEllipse(centre, radius * 0.5, radius * 0.5);
 }
 
+void paintDiamond(QPainter& painter, const QRectF& cell, const QColor& colour)
+{
+    const QPointF c = cell.center();
+    const qreal w = cell.width() * 0.28;
+    const qreal h = cell.height() * 0.3;
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(colour);
+    painter.drawPolygon(QPolygonF({c + QPointF(-w, 0), c + QPointF(0, -h), c + QPointF(w, 0), c + QPointF(0, h)}));
+}
+
+// The even-money chances under their French names, rouge and noir as diamonds.
+void paintChances(QPainter& painter, const QRectF& row)
+{
+    const qreal width = row.width() / 6;
+    QFont font("DejaVu Sans Condensed");
+    font.setBold(true);
+    font.setPixelSize(qRound(row.height() * 0.3));
+    painter.setFont(font);
+    const char* names[] = {"MANQUE", "PAIR", nullptr, nullptr, "IMPAIR", "PASSE"};
+    for (int i = 0; i < 6; ++i) {
+        const QRectF cell(row.left() + i * width, row.top(), width, row.height());
+        painter.setPen(QPen(palette::metalLight, 2));
+        painter.setBrush(palette::rimLight);
+        painter.drawRect(cell);
+        if (names[i]) {
+            painter.setPen(Qt::white);
+            painter.drawText(cell, Qt::AlignCenter, names[i]);
+        }
+    }
+    paintDiamond(painter, QRectF(row.left() + 2 * width, row.top(), width, row.height()), palette::darkPocket);
+    paintDiamond(painter, QRectF(row.left() + 3 * width, row.top(), width, row.height()), palette::lightPocket);
+}
+
 } // namespace
 
 void paintTableau(QPainter& painter, const QRectF& area)
 {
     painter.save();
     const qreal cellWidth = area.width() / 13;
-    const qreal cellHeight = area.height() / 3;
+    // Three rows of numbers and, below them, a lower row of even-money chances.
+    const qreal cellHeight = area.height() / 3.8;
     const auto cell = [&](int column, int row) {
         return QRectF(area.left() + column * cellWidth, area.top() + row * cellHeight, cellWidth, cellHeight);
     };
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 40, 90, 50));
-    painter.drawRoundedRect(area.translated(4, 5), 6, 6);
+    painter.drawRect(QRectF(area.left(), area.top(), area.width(), 3 * cellHeight).translated(4, 5));
+    painter.drawRect(QRectF(cell(1, 3).topLeft(), QSizeF(12 * cellWidth, 0.8 * cellHeight)).translated(4, 5));
 
     QFont font("DejaVu Sans");
     font.setBold(true);
+    const QPen grid(palette::metalLight, 2);
+
+    paintChances(painter, QRectF(cell(1, 3).topLeft(), QSizeF(12 * cellWidth, 0.8 * cellHeight)));
     font.setPixelSize(qRound(cellHeight * 0.34));
     painter.setFont(font);
-    const QPen grid(palette::metalLight, 2);
 
     const QRectF zero = cell(0, 0).united(cell(0, 2));
     painter.setPen(grid);
@@ -71,12 +109,13 @@ void paintTableau(QPainter& painter, const QRectF& area)
         }
     }
 
-    // Chips on the four chevals a partie opens with: 0/2, 1/4, 6/3 and 8/5.
-    const qreal chip = std::min(cellWidth, cellHeight) * 0.32;
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintChip(painter, QPointF(cell(1, 1).left(), cell(1, 1).center().y()), chip);
-    paintChip(painter, QPointF(cell(2, 2).left(), cell(2, 2).center().y()), chip);
-    paintChip(painter, QPointF(cell(2, 0).left(), cell(2, 0).center().y()), chip);
-    paintChip(painter, QPointF(cell(3, 1).left(), cell(3, 1).center().y()), chip);
+    // Chips on the four chevals a partie opens with: 0/2, 1/4, 6/3 and 8/5, low
+    // on the shared line so that the numbers stay readable.
+    const qreal chip = std::min(cellWidth, cellHeight) * 0.25;
+    const auto onSplit = [&](int column, int row) {
+        return QPointF(cell(column, row).left(), cell(column, row).bottom() - chip * 1.2);
+    };
+    for (const QPointF centre : {onSplit(1, 1), onSplit(2, 2), onSplit(2, 0), onSplit(3, 1)})
+        paintChip(painter, centre, chip);
     painter.restore();
 }

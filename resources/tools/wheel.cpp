@@ -81,7 +81,7 @@ void paintNumbers(QPainter& painter, QPointF centre, qreal radius)
 
 } // namespace
 
-void paintWheel(QPainter& painter, QPointF centre, qreal radius, bool withNumbers)
+void paintWheel(QPainter& painter, QPointF centre, qreal radius, WheelDetail detail)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
@@ -103,31 +103,39 @@ void paintWheel(QPainter& painter, QPointF centre, qreal radius, bool withNumber
         painter.setBrush(pocketColour(i).darker(125));
         painter.drawPath(ring(centre, radius * 0.67, radius * 0.53, start, pocketSpan));
     }
-    painter.setPen(QPen(palette::metalLight, qMax(0.6, radius * 0.012)));
-    for (int i = 0; i < int(wheelOrder.size()); ++i) {
-        const qreal edge = pocketAngle(i) - pocketSpan / 2;
-        painter.drawLine(onCircle(centre, radius * 0.53, edge), onCircle(centre, radius * 0.67, edge));
-    }
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius * 0.67, radius * 0.67);
-    painter.setPen(Qt::NoPen);
-    if (withNumbers)
+    if (detail == WheelDetail::Full) {
+        painter.setPen(QPen(palette::metalLight, radius * 0.012));
+        for (int i = 0; i < int(wheelOrder.size()); ++i) {
+            const qreal edge = pocketAngle(i) - pocketSpan / 2;
+            painter.drawLine(onCircle(centre, radius * 0.53, edge), onCircle(centre, radius * 0.67, edge));
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(centre, radius * 0.67, radius * 0.67);
+        painter.setPen(Qt::NoPen);
         paintNumbers(painter, centre, radius);
+    }
 
     QRadialGradient cone(centre, radius * 0.53);
     cone.setColorAt(0, palette::lightPocket.lighter(115));
     cone.setColorAt(1, palette::darkPocket);
     fillCircle(painter, centre, radius * 0.53, cone);
 
-    painter.setPen(QPen(palette::metalDark, radius * 0.05, Qt::SolidLine, Qt::RoundCap));
+    const qreal armWidth = detail == WheelDetail::Full ? radius * 0.05 : radius * 0.08;
+    painter.setPen(QPen(palette::metalDark, armWidth, Qt::SolidLine, Qt::RoundCap));
     for (qreal angle : {45.0, 135.0})
         painter.drawLine(onCircle(centre, radius * 0.36, angle), onCircle(centre, radius * 0.36, angle + 180));
     painter.setPen(Qt::NoPen);
-    for (qreal angle : {45.0, 135.0, 225.0, 315.0})
-        fillCircle(painter, onCircle(centre, radius * 0.36, angle), radius * 0.045, metal(onCircle(centre, radius * 0.36, angle), radius * 0.045));
+    for (qreal angle : {45.0, 135.0, 225.0, 315.0}) {
+        const QPointF knob = onCircle(centre, radius * 0.36, angle);
+        fillCircle(painter, knob, radius * 0.045, metal(knob, radius * 0.045));
+    }
     fillCircle(painter, centre, radius * 0.13, metal(centre, radius * 0.13));
 
     const QPointF ball = onCircle(centre, radius * 0.6, pocketAngle(8));
-    fillCircle(painter, ball, radius * 0.045, metal(ball, radius * 0.045));
+    const qreal ballRadius = detail == WheelDetail::Full ? radius * 0.045 : radius * 0.08;
+    QRadialGradient ivory(ball, ballRadius, ball - QPointF(ballRadius, ballRadius) * 0.4);
+    ivory.setColorAt(0, Qt::white);
+    ivory.setColorAt(1, QColor(190, 200, 215));
+    fillCircle(painter, ball, ballRadius, ivory);
     painter.restore();
 }

@@ -4,6 +4,8 @@
 
 class QPainter;
 
-// Paints a blue-tinted single-zero roulette wheel seen from above. Numbers are
-// left out when the wheel is too small to read them.
-void paintWheel(QPainter& painter, QPointF centre, qreal radius, bool withNumbers);
+// How much a wheel shows: at icon size numbers and frets only blur the pockets.
+enum class WheelDetail { Full, Icon };
+
+// Paints a blue-tinted single-zero roulette wheel seen from above.
+void paintWheel(QPainter& painter, QPointF centre, qreal radius, WheelDetail detail);
