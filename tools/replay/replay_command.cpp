@@ -64,6 +64,8 @@ ParsedLine parseLine(std::string_view line)
         return expectNoArgument(words, Reset{});
     if (verb == "dump")
         return expectNoArgument(words, Dump{});
+    if (auto particle = parseParticleLine(words))
+        return {particle->command ? std::optional<Command>(*particle->command) : std::nullopt, particle->error};
     return fail("unknown command '" + std::string(verb) + "'");
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "particle_commands.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +15,7 @@ struct ToggleSwitch { int index; }; // "aktiv" = 0, "halten" = 1
 struct Reset {};
 struct Dump {};
 
-using Command = std::variant<Click, ToggleSwitch, Reset, Dump>;
+using Command = std::variant<Click, ToggleSwitch, Reset, Dump, ParticleCommand>;
 
 // One input line read: a command, nothing (blank or comment), or why it is malformed.
 struct ParsedLine {

@@ -1,7 +1,9 @@
 #include "replay_session.h"
 
+#include "particle_session.h"
 #include "replay_command.h"
 #include "state_dump.h"
+#include "tavrel/runtime_error.h"
 
 #include <istream>
 #include <ostream>
@@ -13,12 +15,14 @@ namespace {
 
 struct Apply {
     TavrelSystem& system;
+    ParticleSession& particles;
     std::ostream& out;
 
     void operator()(Click c) const { system.xpLabel_Tableau_Click(static_cast<std::int16_t>(c.cell)); }
     void operator()(ToggleSwitch t) const { system.clickSwitch(static_cast<std::int16_t>(t.index)); }
     void operator()(Reset) const { system.M_Reset_Click(); }
     void operator()(Dump) const { out << stateDump(system).dump() << '\n' << std::flush; }
+    void operator()(const ParticleCommand& c) const { particles.run(c, out); }
 };
 
 } // namespace
@@ -27,7 +31,8 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
 {
     TavrelSystem system;
     system.Form_Load();
-    const Apply apply{system, out};
+    ParticleSession particles;
+    const Apply apply{system, particles, out};
 
     std::string line;
     for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
@@ -36,8 +41,13 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
             err << "tavrel-replay: line " << lineNumber << ": " << parsed.error << ": " << line << '\n';
             return MalformedLine;
         }
-        if (parsed.command)
-            std::visit(apply, *parsed.command);
+        try {
+            if (parsed.command)
+                std::visit(apply, *parsed.command);
+        } catch (const RuntimeError& error) {
+            err << "tavrel-replay: line " << lineNumber << ": run-time error (" << error.what() << "): " << line << '\n';
+            return RunTimeFailure;
+        }
     }
     apply(Dump{});
     return Ok;
