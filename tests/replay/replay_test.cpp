@@ -112,6 +112,15 @@ TEST(ReplaySession, AMalformedLineStopsWithItsNumberAndKeepsEarlierDumps)
     EXPECT_NE(run.errors.find("click 40"), std::string::npos) << run.errors;
 }
 
+TEST(ReplaySession, UndoTakesBackClicksAndNothingElse)
+{
+    const ReplayRun undone = replay("aktiv\nclick 9\nclick 5\nundo\nundo\nundo\n");
+    const ReplayRun onlyAktiv = replay("aktiv\n");
+    ASSERT_EQ(undone.status, Ok);
+    EXPECT_EQ(undone.dumps, onlyAktiv.dumps) << "the third undo finds nothing to take back";
+    EXPECT_EQ(parseLine("undo 2").command, std::nullopt);
+}
+
 // The installed tool, fed through a pipe as a tester would use it.
 TEST(ReplayTool, RunsFromStandardInput)
 {

@@ -62,6 +62,8 @@ ParsedLine parseLine(std::string_view line)
         return expectNoArgument(words, ToggleSwitch{1});
     if (verb == "reset")
         return expectNoArgument(words, Reset{});
+    if (verb == "undo")
+        return expectNoArgument(words, Undo{});
     if (verb == "dump")
         return expectNoArgument(words, Dump{});
     if (auto particle = parseParticleLine(words))

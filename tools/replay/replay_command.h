@@ -13,9 +13,10 @@ namespace tavrel::replay {
 struct Click { int cell; };
 struct ToggleSwitch { int index; }; // "aktiv" = 0, "halten" = 1
 struct Reset {};
+struct Undo {};
 struct Dump {};
 
-using Command = std::variant<Click, ToggleSwitch, Reset, Dump, ParticleCommand>;
+using Command = std::variant<Click, ToggleSwitch, Reset, Undo, Dump, ParticleCommand>;
 
 // One input line read: a command, nothing (blank or comment), or why it is malformed.
 struct ParsedLine {

@@ -3,6 +3,7 @@
 #include "particle_session.h"
 #include "replay_command.h"
 #include "state_dump.h"
+#include "tavrel/player_session.h"
 #include "tavrel/runtime_error.h"
 
 #include <istream>
@@ -14,14 +15,15 @@ namespace tavrel::replay {
 namespace {
 
 struct Apply {
-    TavrelSystem& system;
+    PlayerSession& session;
     ParticleSession& particles;
     std::ostream& out;
 
-    void operator()(Click c) const { system.xpLabel_Tableau_Click(static_cast<std::int16_t>(c.cell)); }
-    void operator()(ToggleSwitch t) const { system.clickSwitch(static_cast<std::int16_t>(t.index)); }
-    void operator()(Reset) const { system.M_Reset_Click(); }
-    void operator()(Dump) const { out << stateDump(system).dump() << '\n' << std::flush; }
+    void operator()(Click c) const { session.clickCell(static_cast<std::int16_t>(c.cell)); }
+    void operator()(ToggleSwitch t) const { session.clickSwitch(static_cast<std::int16_t>(t.index)); }
+    void operator()(Reset) const { session.reset(); }
+    void operator()(Undo) const { session.undo(); }
+    void operator()(Dump) const { out << stateDump(session.system).dump() << '\n' << std::flush; }
     void operator()(const ParticleCommand& c) const { particles.run(c, out); }
 };
 
@@ -29,10 +31,10 @@ struct Apply {
 
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
 {
-    TavrelSystem system;
-    system.Form_Load();
+    PlayerSession session;
+    session.system.Form_Load();
     ParticleSession particles;
-    const Apply apply{system, particles, out};
+    const Apply apply{session, particles, out};
 
     std::string line;
     for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {

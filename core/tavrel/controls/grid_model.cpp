@@ -48,6 +48,19 @@ void GridModel::ClearRows()
     rowsCleared.notify();
 }
 
+void GridModel::RemoveLastRow()
+{
+    if (rows_.empty())
+        throw RuntimeError("stake table has no rows");
+    const int removed = RowCount();
+    rows_.pop_back();
+    rowRemoved.notify(removed);
+    if (currentRow_ > RowCount()) {
+        currentRow_ = RowCount();
+        currentRowChanged.notify(currentRow_);
+    }
+}
+
 const std::string& GridModel::CellText(long long rowIndex, long long column) const
 {
     const auto& cells = row(rowIndex);

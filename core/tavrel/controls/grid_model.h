@@ -30,6 +30,8 @@ public:
     void SetCellText(long long row, long long column, std::string text);
     void SetCurrentRow(long long row);
     void ClearRows();
+    // Takes back the newest row; the current row moves to the new last row if it was beyond it.
+    void RemoveLastRow();
 
     const std::vector<Column>& columns() const { return columns_; }
     const std::string& CellText(long long row, long long column) const;
@@ -38,6 +40,7 @@ public:
     Notifier<int> rowAdded;          // the new row's index
     Notifier<int, int> cellChanged;  // row, column
     Notifier<> rowsCleared;
+    Notifier<int> rowRemoved;        // the removed row's index
     Notifier<int> currentRowChanged; // the new current row
 
 private:
