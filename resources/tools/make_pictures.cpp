@@ -1,5 +1,6 @@
-// Draws the About box's picture (info.jpg) and the window icon (tavrel.png)
-// into the directory given as the only argument. Run by hand when the pictures
+// Draws the About box's picture (info.jpg), the window icon (tavrel.png) and
+// the square icon that desktops list the program with (tavrel-64.png) into the
+// directory given as the only argument. Run by hand when the pictures
 // change; see CMakeLists.txt in this directory for how to build and run it.
 #include "palette.h"
 #include "tableau.h"
@@ -49,6 +50,17 @@ QImage drawIcon()
     return image;
 }
 
+// Icon themes want square sizes; the same wheel on a 64 x 64 field.
+QImage drawDesktopIcon()
+{
+    QImage image(64, 64, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintWheel(painter, QPointF(32, 32), 31, WheelDetail::Icon);
+    return image;
+}
+
 bool save(const QImage& image, const QString& path, const char* format, int quality)
 {
     QImageWriter writer(path, format);
@@ -70,6 +82,7 @@ int main(int argc, char* argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const bool saved = save(drawPicture(), out.filePath("info.jpg"), "jpeg", 92)
-                       && save(drawIcon(), out.filePath("tavrel.png"), "png", -1);
+                       && save(drawIcon(), out.filePath("tavrel.png"), "png", -1)
+                       && save(drawDesktopIcon(), out.filePath("tavrel-64.png"), "png", -1);
     return saved ? 0 : 1;
 }
