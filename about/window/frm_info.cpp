@@ -1,0 +1,141 @@
+#include "window/frm_info.h"
+
+#include "animation/tick_count.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRandomGenerator>
+
+namespace tavrel::about {
+
+namespace {
+
+// Geometry is laid out in twips, fifteen to a pixel at 96 dots per inch.
+constexpr int twipsPerPixel = 15;
+constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+
+constexpr int areaWidth = pixels(9870);
+constexpr int areaHeight = pixels(4695);
+constexpr std::uint32_t framePeriodMs = 10;
+
+QFont labelFont()
+{
+    // MS Sans Serif 8.25 points, at its pixel size at 96 dots per inch.
+    QFont font("Liberation Sans");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+Frm_Info::Frm_Info(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , frame_(QSize(areaWidth, areaHeight), QColor(192, 255, 255), QImage(":/info.jpg"))
+{
+    setObjectName("Frm_Info");
+    setWindowTitle("Info Orrin Tavrel");
+    setFixedSize(areaWidth, areaHeight);
+    // Every paint covers the whole area with the finished frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The pointer's position is wanted with or without a button held.
+    setMouseTracking(true);
+    setFont(labelFont());
+
+    addLabel("Label1", QString::fromUtf8("Orrin Tavrel V1.0 \u2013 Freigabe 2026"), 4200, 4095);
+    addLabel("Label3", "getestet auf Windows XP", 4440, 2055);
+}
+
+void Frm_Info::addLabel(const char* name, const QString& text, int top, int width)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(pixels(120), pixels(top), pixels(width), pixels(255));
+    // The whole area is the box's own surface for the mouse.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Frm_Info::Form_Load()
+{
+    startAnimation();
+    while (animation_.Running) {
+        const std::uint32_t t0 = GetTickCount();
+        runFrame();
+        waitSince(t0, framePeriodMs);
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::exit(0);
+}
+
+void Frm_Info::startAnimation()
+{
+    show();
+    repaint();
+    animation_.start();
+}
+
+void Frm_Info::runFrame()
+{
+    frame_.setDevicePixelRatio(devicePixelRatioF());
+    frame_.clear();
+    animation_.frame(*this, frame_);
+    update();
+}
+
+void Frm_Info::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), frame_.image());
+}
+
+void Frm_Info::mousePressEvent(QMouseEvent*)
+{
+    animation_.Form_MouseDown();
+}
+
+void Frm_Info::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position() * twipsPerPixel;
+    animation_.Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void Frm_Info::mouseReleaseEvent(QMouseEvent*)
+{
+    animation_.Form_MouseUp();
+}
+
+void Frm_Info::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void Frm_Info::Form_Unload()
+{
+    // The loop stops at the top of its next frame, and the whole program ends.
+    animation_.Running = false;
+    QCoreApplication::exit(0);
+}
+
+float Frm_Info::Rnd()
+{
+    // 24 random bits make a single-precision number in [0, 1) exactly; a
+    // double rounded to single precision could come out as 1.
+    return static_cast<float>(QRandomGenerator::global()->generate() >> 8) * 0x1p-24f;
+}
+
+float Frm_Info::ScaleWidth()
+{
+    return static_cast<float>(width() * twipsPerPixel);
+}
+
+float Frm_Info::ScaleHeight()
+{
+    return static_cast<float>(height() * twipsPerPixel);
+}
+
+} // namespace tavrel::about
