@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -65,9 +66,15 @@ TEST(TickCount, WaitSleepsInsteadOfSpinning)
 
 TEST(TickCount, WaitNeverHangsOnAStartAheadOfTheCounter)
 {
-    // The counter seen as already past the deadline, the way it looks across a wrap.
-    const auto real = std::chrono::steady_clock::now();
-    waitSince(GetTickCount() + 5, 10);
-    waitSince(GetTickCount() + 0x80000000u, 10);
-    EXPECT_LT(realMillisecondsSince(real), 5.0);
+    // The counter seen as already past the deadline, the way it looks across a
+    // wrap: no wait at all. The quickest of a few tries keeps a busy machine's
+    // preemptions out of the measurement.
+    double quickest = 1e9;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const auto real = std::chrono::steady_clock::now();
+        waitSince(GetTickCount() + 5, 10);
+        waitSince(GetTickCount() + 0x80000000u, 10);
+        quickest = std::min(quickest, realMillisecondsSince(real));
+    }
+    EXPECT_LT(quickest, 5.0);
 }
