@@ -53,6 +53,7 @@ public:
 
 struct Start {
     std::int32_t x, y;
+    bool operator==(const Start&) const = default;
 };
 
 // Where a particle set out: its position less the distance it has travelled.
@@ -69,18 +70,6 @@ InfoAnimation started()
 }
 
 } // namespace
-
-TEST(InfoAnimation, StartsAFreshListWithGravity400)
-{
-    const InfoAnimation animation = started();
-    EXPECT_TRUE(animation.Running);
-    EXPECT_EQ(animation.Gravity, 400);
-    EXPECT_EQ(animation.Liste.Count, 0);
-    EXPECT_EQ(animation.Liste.Items.size(), 1u);
-    EXPECT_FALSE(animation.MouseIsDown);
-    EXPECT_EQ(animation.MouseX, 0);
-    EXPECT_EQ(animation.MouseY, 0);
-}
 
 TEST(InfoAnimation, RandomParticlesTakeSixNumbersInOrderAndReadTheSizeAnew)
 {
@@ -131,46 +120,38 @@ TEST(InfoAnimation, RandomColoursNeverHaveAComponentBelow128)
 TEST(InfoAnimation, HeldButtonAddsOneWhiteParticlePerFrameLeftOfThePointer)
 {
     InfoAnimation animation = started();
-    animation.Form_MouseMove(1000.5f, 2001.5f);
-    EXPECT_EQ(animation.MouseX, 1000);
-    EXPECT_EQ(animation.MouseY, 2002);
-
     ScriptedPlatform platform;
     RecordingSurface surface;
-    for (const float r : {0.f, justBelowOne, 0.5f}) {
-        animation.Form_MouseDown();
-        animation.Form_MouseDown();
-        const std::int32_t before = animation.Liste.Count;
-        // Six numbers for each of the five random particles, then the white one's.
-        platform.randoms.assign(30, 0.5f);
+    // Runs a frame whose white particle draws `r`; returns where that particle set out.
+    const auto whiteStartFor = [&](float r) {
+        platform.randoms.assign(30, 0.5f); // six numbers for each random particle first
         platform.randoms.push_back(r);
+        const std::int32_t before = animation.Liste.Count;
         animation.frame(platform, surface);
-        ASSERT_EQ(animation.Liste.Count, before + 6);
+        EXPECT_EQ(animation.Liste.Count, before + 6);
         const auto& spawned = animation.Liste.Items.back();
         EXPECT_EQ(spawned.Color, white);
         EXPECT_EQ(spawned.SpeedX, 0);
         EXPECT_EQ(spawned.MaxRange, 7000 * 255);
-        EXPECT_EQ(startOf(spawned).y, 2002);
-        EXPECT_EQ(startOf(spawned).x, r == 0.f ? 901 : r == 0.5f ? 951 : 1001) << "r " << r;
-    }
+        return startOf(spawned);
+    };
+
+    // Before any move the pointer counts as being at the top left corner.
+    animation.Form_MouseDown();
+    EXPECT_EQ(whiteStartFor(0.f), (Start{-99, 0}));
+
+    animation.Form_MouseMove(1000.5f, 2001.5f);
+    EXPECT_EQ(animation.MouseX, 1000);
+    EXPECT_EQ(animation.MouseY, 2002);
+    animation.Form_MouseDown();
+    EXPECT_EQ(whiteStartFor(0.f), (Start{901, 2002}));
+    EXPECT_EQ(whiteStartFor(0.5f), (Start{951, 2002}));
+    EXPECT_EQ(whiteStartFor(justBelowOne), (Start{1001, 2002}));
 
     animation.Form_MouseUp();
     const std::int32_t before = animation.Liste.Count;
     animation.frame(platform, surface);
     EXPECT_EQ(animation.Liste.Count, before + 5);
-}
-
-TEST(InfoAnimation, ButtonWithoutAMoveShootsFromTheTopLeftCorner)
-{
-    InfoAnimation animation = started();
-    animation.Form_MouseDown();
-    ScriptedPlatform platform;
-    platform.randoms = {0.f};
-    RecordingSurface surface;
-    animation.frame(platform, surface);
-    const auto& spawned = animation.Liste.Items.back();
-    EXPECT_EQ(startOf(spawned).x, -99);
-    EXPECT_EQ(startOf(spawned).y, 0);
 }
 
 TEST(InfoAnimation, NewParticlesAreMovedOnceBeforeTheyAreFirstDrawn)
