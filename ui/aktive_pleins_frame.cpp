@@ -1,0 +1,47 @@
+#include "twips.h"
+#include "window_sections.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPointer>
+
+namespace tavrel::ui {
+
+namespace {
+
+QRect checkGeometry(int number)
+{
+    if (number == 0)
+        return twipsRect(720, 360, 855, 255);
+    // Three columns with a gap between the dozens.
+    const int column = (number - 1) % 3;
+    const int row = (number - 1) / 3;
+    return twipsRect(240 + 480 * column, 600 + 240 * row + 120 * (row / 4), 495, 255);
+}
+
+} // namespace
+
+void addAktivePleinsFrame(PlayerSession& session, QWidget* parent)
+{
+    auto* frame = new QGroupBox("aktive Pleins", parent);
+    frame->setObjectName("Frame_1");
+    frame->setGeometry(twipsRect(120, 6600, 1815, 3855));
+    frame->setEnabled(false);
+    frame->hide();
+
+    FlagArrayModel<NumberCount>& model = session.system.Frm_Tavrel.Check;
+    QList<QPointer<QCheckBox>> boxes;
+    for (int n = 0; n < NumberCount; ++n) {
+        auto* box = new QCheckBox(QString::number(n), frame);
+        box->setObjectName(QString("Check_%1").arg(n));
+        box->setGeometry(checkGeometry(n));
+        box->setChecked(model.Value(n) == 1);
+        boxes.append(box);
+    }
+    model.valueChanged.subscribe([boxes, &model](int n) {
+        if (const QPointer<QCheckBox>& box = boxes.at(n))
+            box->setChecked(model.Value(n) == 1);
+    });
+}
+
+} // namespace tavrel::ui

@@ -1,0 +1,36 @@
+#include "fonts.h"
+
+#include <QtMath>
+
+namespace tavrel::ui {
+
+namespace {
+
+// Metric-compatible with Arial, close to both originals in width.
+const char* const SansFamily = "Liberation Sans";
+
+QFont sans(double points)
+{
+    QFont font(SansFamily);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    return font;
+}
+
+} // namespace
+
+QFont msSansSerif(double points, bool bold)
+{
+    QFont font = sans(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont tahoma(double points, bool underline)
+{
+    QFont font = sans(points);
+    font.setUnderline(underline);
+    return font;
+}
+
+} // namespace tavrel::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "tavrel/player_session.h"
+
+#include <QMainWindow>
+
+namespace tavrel::ui {
+
+// The main window: the tableau, the stakes, the switches and the stake table,
+// each a view of the system's control models, and the menu.
+class Frm_Tavrel : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Runs the system's start-up; the session must outlive the window.
+    explicit Frm_Tavrel(PlayerSession& session, QWidget* parent = nullptr);
+
+    PlayerSession& session() const { return session_; }
+
+signals:
+    // The menu entry "&Info" was chosen: the About box opens on this.
+    void infoRequested();
+
+private:
+    void addMenus();
+    void placeCentred();
+    void M_Reset_Click();
+    void M_Beenden_Click();
+
+    PlayerSession& session_;
+};
+
+} // namespace tavrel::ui

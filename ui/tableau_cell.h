@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace tavrel::ui {
+
+// One cell of the roulette tableau: shows its number, reports its index when
+// clicked. Its look follows four states; the number's colour is the text in the
+// normal and disabled states and the background while pressed.
+class TableauCell : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class State { Normal, PointerOver, Pressed, Disabled };
+
+    TableauCell(int index, QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+    void setCellNumberColor(const QColor& colour);
+    void setCellBackColor(const QColor& colour);
+
+    State state() const;
+    QColor currentBackColor() const;
+    QColor currentNumberColor() const;
+
+signals:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int index_;
+    QColor numberColor_;
+    QColor backColor_;
+    bool hovered_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace tavrel::ui

@@ -1,0 +1,122 @@
+#include "xp_check.h"
+
+#include "fonts.h"
+
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tavrel::ui {
+
+namespace {
+
+const int BoxSize = 13;
+const int CaptionGap = 5;
+const QColor BoxBorder{28, 81, 128};
+const QColor HoverRim{248, 179, 48};
+const QColor CheckMark{33, 161, 33};
+
+} // namespace
+
+XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
+    : QWidget(parent)
+    , index_(index)
+    , caption_(caption)
+{
+    setFont(msSansSerif(8.25));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void XpCheck::setValue(int value)
+{
+    value_ = value;
+    update();
+}
+
+QSize XpCheck::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return {BoxSize + CaptionGap + metrics.horizontalAdvance(caption_) + 2, qMax(BoxSize, metrics.height())};
+}
+
+QRect XpCheck::boxRect() const
+{
+    return {0, (height() - BoxSize) / 2, BoxSize, BoxSize};
+}
+
+void XpCheck::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect box = boxRect();
+
+    QLinearGradient fill(box.topLeft(), box.bottomRight());
+    fill.setColorAt(0, pressed_ ? QColor(176, 176, 167) : QColor(220, 220, 215));
+    fill.setColorAt(1, Qt::white);
+    painter.fillRect(box, fill);
+    if (hovered_) {
+        painter.setPen(QPen(HoverRim, 2));
+        painter.drawRect(box.adjusted(2, 2, -1, -1));
+    }
+    painter.setPen(BoxBorder);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+
+    if (value_ == 1) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(CheckMark, 2));
+        const QPointF tick[] = {box.topLeft() + QPointF(3, 6.5), box.topLeft() + QPointF(5.5, 9),
+                                box.topLeft() + QPointF(10, 3.5)};
+        painter.drawPolyline(tick, 3);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    const QRect text = rect().adjusted(BoxSize + CaptionGap, 0, 0, 0);
+    painter.setPen(palette().windowText().color());
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    if (hasFocus()) {
+        QRect focus = painter.boundingRect(text, Qt::AlignLeft | Qt::AlignVCenter, caption_).adjusted(-1, 0, 1, 0);
+        painter.setPen(QPen(palette().windowText().color(), 1, Qt::DotLine));
+        painter.drawRect(focus.intersected(rect().adjusted(0, 0, -1, -1)));
+    }
+}
+
+void XpCheck::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    pressed_ = true;
+    update();
+}
+
+void XpCheck::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return QWidget::mouseReleaseEvent(event);
+    pressed_ = false;
+    update();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked(index_);
+}
+
+void XpCheck::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        emit clicked(index_);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void XpCheck::enterEvent(QEnterEvent*)
+{
+    hovered_ = true;
+    update();
+}
+
+void XpCheck::leaveEvent(QEvent*)
+{
+    hovered_ = false;
+    update();
+}
+
+} // namespace tavrel::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace tavrel::ui {
+
+// A two-state check box in the XP look. A click does not change the box: it
+// reports the box's index, and the box shows whatever value it is given. So a
+// value set by the program is never taken for the user's click.
+class XpCheck : public QWidget {
+    Q_OBJECT
+
+public:
+    XpCheck(int index, const QString& caption, QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+    QString caption() const { return caption_; }
+    int value() const { return value_; }
+    void setValue(int value);
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QRect boxRect() const;
+
+    int index_;
+    QString caption_;
+    int value_ = 0;
+    bool hovered_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace tavrel::ui

@@ -1,0 +1,59 @@
+#include "xp_frame.h"
+
+#include "fonts.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tavrel::ui {
+
+XpFrame::XpFrame(const QString& caption, QWidget* parent)
+    : QWidget(parent)
+    , caption_(caption)
+{
+    setFont(msSansSerif(8.25));
+}
+
+void XpFrame::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    update();
+}
+
+void XpFrame::setCaptionColor(const QColor& colour)
+{
+    captionColor_ = colour;
+    update();
+}
+
+void XpFrame::setBorderColor(const QColor& colour)
+{
+    borderColor_ = colour;
+    update();
+}
+
+void XpFrame::paintEvent(QPaintEvent* event)
+{
+    if (borderStyle_ == 0)
+        return;
+    const QFontMetrics metrics(font());
+    // A child's change repaints only the inside, where the frame draws nothing.
+    if (rect().adjusted(1, metrics.height(), -1, -1).contains(event->rect()))
+        return;
+    const int captionLeft = 8;
+    const int captionWidth = metrics.horizontalAdvance(caption_);
+    const int top = metrics.height() / 2;
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(borderColor_);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, top + 0.5, -0.5, -0.5), 3, 3);
+
+    // The caption interrupts the top edge.
+    const QRect captionRect(captionLeft - 2, 0, captionWidth + 4, metrics.height());
+    painter.fillRect(captionRect, palette().window());
+    painter.setPen(captionColor_);
+    painter.drawText(captionRect, Qt::AlignCenter, caption_);
+}
+
+} // namespace tavrel::ui
