@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// In a child process of this program: shows the main window ("window") or an
+// empty one ("empty"), prints a line once it is painted, and quits.
+int showAndReportFirstPaint(const QString& which);
+
+// Starts this program as such a child and returns the milliseconds from the
+// start of the process to its report of the first paint.
+double timeToFirstPaint(const QString& program, const QString& which);

@@ -1,0 +1,48 @@
+#include "click_timing.h"
+#include "first_paint_timing.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+double medianOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Without a display the figures come from the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == "--first-paint")
+        return showAndReportFirstPaint(args[2]);
+
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    const double few = timeClicks(10, 200);
+    // A table taller than its view: every click scrolls, as with the long one.
+    const double screenful = timeClicks(1000, 200);
+    const double many = timeClicks(100000, 200);
+    std::printf("click ratio 100000 rows / 10 rows: %.2f; 100000 rows / 1000 rows: %.2f\n", many / few,
+                many / screenful);
+
+    std::vector<double> window, empty;
+    for (int run = 0; run < 5; ++run) {
+        empty.push_back(timeToFirstPaint(app.applicationFilePath(), "empty"));
+        window.push_back(timeToFirstPaint(app.applicationFilePath(), "window"));
+    }
+    std::printf("process start to first paint (median of 5): main window %.1f ms, empty Qt window %.1f ms\n",
+                medianOf(window), medianOf(empty));
+    return EXIT_SUCCESS;
+}
