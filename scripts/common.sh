@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev nlohmann-json3-dev
   xvfb xauth xdotool x11-utils x11-apps imagemagick
+  fonts-liberation2  # the window's sans-serif font, see ui/fonts.cpp
   clang libclang-rt-14-dev
 )
 
