@@ -30,10 +30,10 @@ int main(int argc, char* argv[])
         return showAndReportFirstPaint(args[2]);
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
-    const double few = timeClicks(10, 200);
+    const double few = timeClicks(10, 400);
     // A table taller than its view: every click scrolls, as with the long one.
-    const double screenful = timeClicks(1000, 200);
-    const double many = timeClicks(100000, 200);
+    const double screenful = timeClicks(1000, 400);
+    const double many = timeClicks(100000, 400);
     std::printf("click ratio 100000 rows / 10 rows: %.2f; 100000 rows / 1000 rows: %.2f\n", many / few,
                 many / screenful);
 
