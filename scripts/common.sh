@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool x11-utils x11-apps imagemagick
   fonts-liberation2  # the window's sans-serif font, see ui/fonts.cpp
   clang libclang-rt-14-dev
+  desktop-file-utils appstream
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # the click storm reads the window as a screen reader would
 )
 
 ensure_packages() {

@@ -1,0 +1,102 @@
+"""1,000 clicks as fast as xdotool sends them, then every stake-table row read
+back through the accessibility interface, as a screen reader would, and
+compared with the replay tool fed the same numbers."""
+import json
+import random
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+CLICKS = 1000
+COLOURS = {0: "grün"}
+COLOURS.update({n: "rot" for n in (1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36)})
+
+
+def colour(n):
+    return COLOURS.get(n, "schwarz")
+
+
+def wait_for(what, probe, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"gave up waiting for {what}")
+
+
+def tavrel_app(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def walk(acc, depth=0):
+    if acc is None or depth > 40:
+        return
+    yield acc
+    for i in range(acc.childCount):
+        yield from walk(acc.getChildAtIndex(i), depth + 1)
+
+
+def centre(acc):
+    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return x + w // 2, y + h // 2
+
+
+def peak_memory_mb(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return float("nan")
+
+
+def main(tavrel, replay):
+    program = subprocess.Popen([tavrel])
+    try:
+        app = wait_for("the program on the accessibility bus", lambda: tavrel_app(program.pid))
+        wait_for("the window", lambda: subprocess.run(
+            ["xdotool", "search", "--name", "^Orrin Tavrel V1.0$"], capture_output=True).returncode == 0)
+        names = {}
+        for acc in walk(app):
+            names.setdefault(acc.name, acc)
+        cells = {n: centre(names[f"{n} {colour(n)}"]) for n in range(37)}
+        table = next(acc for acc in walk(app) if acc.getRole() == pyatspi.ROLE_TABLE).queryTable()
+
+        wheel = random.Random(2026)
+        numbers = [wheel.randrange(37) for _ in range(CLICKS)]
+        aktiv = centre(names["System aktiv"])
+        subprocess.run(["xdotool", "mousemove", *map(str, aktiv), "click", "1"], check=True)
+        storm = []
+        for n in numbers:
+            storm += ["mousemove", str(cells[n][0]), str(cells[n][1]), "click", "1"]
+        start = time.monotonic()
+        subprocess.run(["xdotool", *storm], check=True)
+        wait_for("every click to become a row", lambda: table.nRows >= CLICKS, seconds=120)
+        elapsed = time.monotonic() - start
+        time.sleep(0.5)  # a row too many would show up now
+
+        shown = [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)] for r in range(table.nRows)]
+        script = "aktiv\n" + "".join(f"click {n}\n" for n in numbers)
+        expected = json.loads(subprocess.run([replay], input=script, capture_output=True, text=True,
+                                             check=True).stdout)["rows"]
+        print(f"{CLICKS} clicks took {elapsed:.2f} s until the last row was shown; "
+              f"peak memory {peak_memory_mb(program.pid):.1f} MB")
+        if shown != expected:
+            first = next((i for i, (a, b) in enumerate(zip(shown, expected)) if a != b), min(len(shown), len(expected)))
+            sys.exit(f"{len(shown)} rows shown, {len(expected)} expected; first difference at row {first + 1}: "
+                     f"{shown[first] if first < len(shown) else None} != "
+                     f"{expected[first] if first < len(expected) else None}")
+        print(f"all {len(shown)} rows agree with the replay tool")
+    finally:
+        program.kill()
+        program.wait()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])
