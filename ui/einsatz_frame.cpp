@@ -30,6 +30,9 @@ QListWidget* makePleinList(ListModel& model, QWidget* parent)
     list->setGeometry(twipsRect(120, 480, 375, 3960));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
+    // Tab passes over the list, which only mirrors the pleins; a click still
+    // gives it the focus as before.
+    list->setFocusPolicy(Qt::ClickFocus);
     showPleins(list, model);
     QPointer<QListWidget> view(list);
     model.changed.subscribe([view, &model] {

@@ -14,6 +14,9 @@ void addSatztabelleFrame(PlayerSession& session, QWidget* parent)
     auto* table = new StakeTableView(session.system.Frm_Tavrel.Grid, frame);
     table->setObjectName("Grid");
     table->setGeometry(twipsRect(240, 360, 10095, 9495));
+    table->setAccessibleName("Satztabelle");
+    // Tab leaves the table for the tableau rather than walking its cells.
+    table->setTabKeyNavigation(false);
 }
 
 } // namespace tavrel::ui

@@ -1,7 +1,10 @@
 #include "tableau_cell.h"
 
+#include "accessible_controls.h"
 #include "fonts.h"
+#include "tavrel/roulette_numbers.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,14 +16,31 @@ const QColor OverBack{0, 0, 255};
 const QColor HighlightText{255, 255, 255};
 const QColor Border{0, 0, 0};
 
+QString colourWord(NumberKind kind)
+{
+    switch (kind) {
+    case NumberKind::Green:
+        return "grün";
+    case NumberKind::Red:
+        return "rot";
+    case NumberKind::Black:
+        break;
+    }
+    return "schwarz";
+}
+
 } // namespace
 
 TableauCell::TableauCell(int index, QWidget* parent)
     : QWidget(parent)
     , index_(index)
 {
+    installAccessibleControls();
     setAttribute(Qt::WA_Hover);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QString("%1 %2").arg(index).arg(colourWord(kindOf(index))));
+    // Reachable with Tab for a screen reader; a mouse click still takes no focus.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TableauCell::setCellNumberColor(const QColor& colour)
@@ -35,13 +55,24 @@ void TableauCell::setCellBackColor(const QColor& colour)
     update();
 }
 
+void TableauCell::setMarked(bool marked)
+{
+    marked_ = marked;
+    update();
+}
+
+void TableauCell::click()
+{
+    emit clicked(index_);
+}
+
 TableauCell::State TableauCell::state() const
 {
     if (!isEnabled())
         return State::Disabled;
     if (pressed_)
         return State::Pressed;
-    if (hovered_)
+    if (hovered_ || marked_)
         return State::PointerOver;
     return State::Normal;
 }
@@ -82,6 +113,10 @@ void TableauCell::paintEvent(QPaintEvent*)
     painter.setFont(state() == State::Normal ? msSansSerif(9.75, true) : msSansSerif(8.25));
     painter.setPen(currentNumberColor());
     painter.drawText(rect(), Qt::AlignCenter, QString::number(index_));
+    if (showsFocus_) {
+        painter.setPen(QPen(currentNumberColor(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void TableauCell::mousePressEvent(QMouseEvent* event)
@@ -99,7 +134,7 @@ void TableauCell::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     update();
     if (rect().contains(event->position().toPoint()))
-        emit clicked(index_);
+        click();
 }
 
 void TableauCell::enterEvent(QEnterEvent*)
@@ -112,6 +147,22 @@ void TableauCell::leaveEvent(QEvent*)
 {
     hovered_ = false;
     update();
+}
+
+// Only a cell reached with the keyboard shows a focus frame, so the tableau
+// looks as it always did when the window opens with the focus on cell 0.
+void TableauCell::focusInEvent(QFocusEvent* event)
+{
+    showsFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TableauCell::focusOutEvent(QFocusEvent* event)
+{
+    showsFocus_ = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void TableauCell::changeEvent(QEvent* event)

@@ -7,7 +7,8 @@ namespace tavrel::ui {
 
 // One cell of the roulette tableau: shows its number, reports its index when
 // clicked. Its look follows four states; the number's colour is the text in the
-// normal and disabled states and the background while pressed.
+// normal and disabled states and the background while pressed. A screen reader
+// speaks it as its number and colour, "17 schwarz".
 class TableauCell : public QWidget {
     Q_OBJECT
 
@@ -20,9 +21,17 @@ public:
     void setCellNumberColor(const QColor& colour);
     void setCellBackColor(const QColor& colour);
 
+    // A marked cell looks as if the pointer were over it: the number being
+    // typed on the keyboard.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+
     State state() const;
     QColor currentBackColor() const;
     QColor currentNumberColor() const;
+
+    // Does what a mouse click on the cell does.
+    void click();
 
 signals:
     void clicked(int index);
@@ -33,6 +42,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -41,6 +52,8 @@ private:
     QColor backColor_;
     bool hovered_ = false;
     bool pressed_ = false;
+    bool marked_ = false;
+    bool showsFocus_ = false;
 };
 
 } // namespace tavrel::ui

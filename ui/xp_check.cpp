@@ -1,7 +1,9 @@
 #include "xp_check.h"
 
+#include "accessible_controls.h"
 #include "fonts.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -24,6 +26,8 @@ XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
     , index_(index)
     , caption_(caption)
 {
+    installAccessibleControls();
+    setAccessibleName(caption);
     setFont(msSansSerif(8.25));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
@@ -31,8 +35,20 @@ XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
 
 void XpCheck::setValue(int value)
 {
+    const bool checkChanges = (value == 1) != (value_ == 1);
     value_ = value;
     update();
+    if (checkChanges) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void XpCheck::click()
+{
+    emit clicked(index_);
 }
 
 QSize XpCheck::sizeHint() const
@@ -96,13 +112,13 @@ void XpCheck::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     update();
     if (rect().contains(event->position().toPoint()))
-        emit clicked(index_);
+        click();
 }
 
 void XpCheck::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
-        emit clicked(index_);
+        click();
     else
         QWidget::keyPressEvent(event);
 }

@@ -7,7 +7,8 @@ namespace tavrel::ui {
 
 // A two-state check box in the XP look. A click does not change the box: it
 // reports the box's index, and the box shows whatever value it is given. So a
-// value set by the program is never taken for the user's click.
+// value set by the program is never taken for the user's click. A screen reader
+// sees a check box named by its caption.
 class XpCheck : public QWidget {
     Q_OBJECT
 
@@ -18,6 +19,9 @@ public:
     QString caption() const { return caption_; }
     int value() const { return value_; }
     void setValue(int value);
+
+    // Does what a mouse click on the box does.
+    void click();
 
     QSize sizeHint() const override;
 
