@@ -1,4 +1,5 @@
 #include "frm_tavrel.h"
+#include "window/info_box.h"
 
 #include <QApplication>
 
@@ -7,6 +8,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tavrel::PlayerSession session;
     tavrel::ui::Frm_Tavrel window(session);
+    QObject::connect(&window, &tavrel::ui::Frm_Tavrel::infoRequested, &window,
+                     [&window] { tavrel::about::showInfoBox(&window); });
     window.show();
     return app.exec();
 }
