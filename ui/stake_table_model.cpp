@@ -71,6 +71,10 @@ QVariant StakeTableModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
+    // The core takes back a row before it tells of it, and Qt may still ask for
+    // the row while it hears of the removal.
+    if (index.row() >= grid_.RowCount())
+        return {};
     if (role == Qt::DisplayRole)
         return QString::fromStdString(grid_.CellText(index.row() + 1, index.column() + 1));
     if (role == Qt::TextAlignmentRole) {
