@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 
 namespace tavrel::ui {
@@ -42,6 +43,14 @@ void Frm_Tavrel::addMenus()
 {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("M_Datei");
+    QAction* undo = datei->addAction("&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z), this,
+                                     [this] { session_.undo(); });
+    undo->setObjectName("M_Undo");
+    undo->setEnabled(session_.history.canUndo());
+    session_.history.availabilityChanged.subscribe([entry = QPointer<QAction>(undo)](bool possible) {
+        if (entry)
+            entry->setEnabled(possible);
+    });
     QAction* reset = datei->addAction("&Reset", this, &Frm_Tavrel::M_Reset_Click);
     reset->setObjectName("M_Reset");
     QAction* beenden = datei->addAction("&Beenden", this, &Frm_Tavrel::M_Beenden_Click);

@@ -20,6 +20,8 @@ public:
     int index() const { return index_; }
     void setCellNumberColor(const QColor& colour);
     void setCellBackColor(const QColor& colour);
+    QColor cellNumberColor() const { return numberColor_; }
+    QColor cellBackColor() const { return backColor_; }
 
     // A marked cell looks as if the pointer were over it: the number being
     // typed on the keyboard.

@@ -33,9 +33,9 @@ private slots:
         QCOMPARE(entries[1]->text(), QString("&Info"));
         QCOMPARE(entries[1]->objectName(), QString("M_Info"));
         const QList<QAction*> items = f.control<QMenu>("M_Datei")->actions();
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items[0]->text(), QString("&Reset"));
-        QCOMPARE(items[1]->text(), QString("&Beenden"));
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[1]->text(), QString("&Reset"));
+        QCOMPARE(items[2]->text(), QString("&Beenden"));
     }
 
     void framesShowTheirCaptionsAndTheTableauFrameHasNone()

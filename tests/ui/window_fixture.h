@@ -69,4 +69,34 @@ struct WindowFixture {
     }
 
     int rowCount() const { return grid()->model()->rowCount(); }
+
+    // Makes the window the active one, as the player's window is.
+    void activate()
+    {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    // Keys as the player presses them: to the control that has the focus.
+    QWidget* keyTarget() { return window.focusWidget() ? window.focusWidget() : &window; }
+    void type(const QString& digits) { QTest::keyClicks(keyTarget(), digits); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(keyTarget(), key, modifiers);
+    }
+
+    // Everything the window shows of the system, one line per control.
+    QStringList shown() const
+    {
+        QStringList lines{listLines().join(' '), label("Lbl_Pleins")->text(), label("Lbl_Stufe")->text()};
+        for (int k = 0; k < 10; ++k)
+            lines << (lblCheval(k)->isVisible() ? lblCheval(k)->text() : QString("hidden"));
+        for (int i = 0; i < 2; ++i)
+            lines << QString::number(xpCheck(i)->value());
+        for (int n = 0; n <= 36; ++n)
+            lines << cell(n)->cellBackColor().name() + ' ' + cell(n)->cellNumberColor().name();
+        for (int r = 1; r <= rowCount(); ++r)
+            lines << row(r).join('|');
+        return lines;
+    }
 };
