@@ -28,7 +28,7 @@ void showCell(TableauCell* cell, const TableauModel::Cell& colours)
 
 } // namespace
 
-void addEingabeFrame(PlayerSession& session, QWidget* parent)
+QList<TableauCell*> addEingabeFrame(PlayerSession& session, QWidget* parent)
 {
     auto* outer = new XpFrame("Eingabe", parent);
     outer->setObjectName("xpFrame_0");
@@ -43,7 +43,7 @@ void addEingabeFrame(PlayerSession& session, QWidget* parent)
     inner->setToolTip("klicken Sie auf die Gefallene Plein Zahl!");
 
     TableauModel& tableau = session.system.Frm_Tavrel.xpLabel_Tableau;
-    QList<QPointer<TableauCell>> cells;
+    QList<TableauCell*> cells;
     for (int n = 0; n < NumberCount; ++n) {
         auto* cell = new TableauCell(n, inner);
         cell->setObjectName(QString("xpLabel_Tableau_%1").arg(n));
@@ -53,10 +53,12 @@ void addEingabeFrame(PlayerSession& session, QWidget* parent)
                          [&session](int index) { session.clickCell(static_cast<std::int16_t>(index)); });
         cells.append(cell);
     }
-    tableau.cellChanged.subscribe([cells, &tableau](int n) {
-        if (const QPointer<TableauCell>& cell = cells.at(n))
+    const QList<QPointer<TableauCell>> guarded(cells.begin(), cells.end());
+    tableau.cellChanged.subscribe([guarded, &tableau](int n) {
+        if (const QPointer<TableauCell>& cell = guarded.at(n))
             showCell(cell, tableau.cell(n));
     });
+    return cells;
 }
 
 } // namespace tavrel::ui

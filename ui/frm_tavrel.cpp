@@ -11,7 +11,7 @@
 
 namespace tavrel::ui {
 
-Frm_Tavrel::Frm_Tavrel(PlayerSession& session, QWidget* parent)
+Frm_Tavrel::Frm_Tavrel(PlayerSession& session, QWidget* parent, std::chrono::milliseconds digitPause)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                               | Qt::MSWindowsFixedSizeDialogHint)
     , session_(session)
@@ -27,12 +27,13 @@ Frm_Tavrel::Frm_Tavrel(PlayerSession& session, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName("client");
     client->setFixedSize(twips(13770), twips(10050));
-    addEingabeFrame(session_, client);
+    const QList<TableauCell*> cells = addEingabeFrame(session_, client);
     addEinsatzFrame(session_, client);
     addEinstellungenFrame(session_, client);
     addSatztabelleFrame(session_, client);
     addAktivePleinsFrame(session_, client);
     setCentralWidget(client);
+    new KeyboardSpinEntry(this, cells, digitPause);
 
     addMenus();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyboard_spin_entry.h"
 #include "tavrel/player_session.h"
 
 #include <QMainWindow>
@@ -13,7 +14,9 @@ class Frm_Tavrel : public QMainWindow {
 
 public:
     // Runs the system's start-up; the session must outlive the window.
-    explicit Frm_Tavrel(PlayerSession& session, QWidget* parent = nullptr);
+    // `digitPause` is how long digits typed for a spin wait for the next key.
+    explicit Frm_Tavrel(PlayerSession& session, QWidget* parent = nullptr,
+                        std::chrono::milliseconds digitPause = KeyboardSpinEntry::DefaultPause);
 
     PlayerSession& session() const { return session_; }
 
