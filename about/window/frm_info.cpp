@@ -89,6 +89,8 @@ void Frm_Info::runFrame()
 void Frm_Info::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // The frame is opaque throughout: copied, not blended.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QPoint(0, 0), frame_.image());
 }
 
