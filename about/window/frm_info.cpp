@@ -68,6 +68,7 @@ void Frm_Info::Form_Load()
         waitSince(t0, framePeriodMs);
         QCoreApplication::processEvents();
     }
+    // However the loop was stopped, the program ends with it.
     QCoreApplication::exit(0);
 }
 
