@@ -16,17 +16,29 @@ StakeTableModel::StakeTableModel(GridModel& grid, QObject* parent)
         if (self)
             self->addRow(row);
     });
-    grid.rowRemoved.subscribe([self](int row) {
+    grid.rowAboutToBeRemoved.subscribe([self](int row) {
         if (self)
-            self->removeRow(row);
+            self->beginRemoveRows({}, row - 1, row - 1);
+    });
+    grid.rowRemoved.subscribe([self](int row) {
+        if (self) {
+            self->shownRows_ = row - 1;
+            self->endRemoveRows();
+        }
     });
     grid.cellChanged.subscribe([self](int row, int column) {
         if (self)
             self->changeCell(row, column);
     });
-    grid.rowsCleared.subscribe([self] {
+    grid.rowsAboutToBeCleared.subscribe([self] {
         if (self)
-            self->clearRows();
+            self->beginResetModel();
+    });
+    grid.rowsCleared.subscribe([self] {
+        if (self) {
+            self->shownRows_ = 0;
+            self->endResetModel();
+        }
     });
 }
 
@@ -37,24 +49,10 @@ void StakeTableModel::addRow(int row)
     endInsertRows();
 }
 
-void StakeTableModel::removeRow(int row)
-{
-    beginRemoveRows({}, row - 1, row - 1);
-    shownRows_ = row - 1;
-    endRemoveRows();
-}
-
 void StakeTableModel::changeCell(int row, int column)
 {
     const QModelIndex cell = index(row - 1, column - 1);
     emit dataChanged(cell, cell, {Qt::DisplayRole});
-}
-
-void StakeTableModel::clearRows()
-{
-    beginResetModel();
-    shownRows_ = 0;
-    endResetModel();
 }
 
 int StakeTableModel::rowCount(const QModelIndex& parent) const
@@ -70,10 +68,6 @@ int StakeTableModel::columnCount(const QModelIndex& parent) const
 QVariant StakeTableModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
-        return {};
-    // The core takes back a row before it tells of it, and Qt may still ask for
-    // the row while it hears of the removal.
-    if (index.row() >= grid_.RowCount())
         return {};
     if (role == Qt::DisplayRole)
         return QString::fromStdString(grid_.CellText(index.row() + 1, index.column() + 1));

@@ -24,9 +24,7 @@ public:
 
 private:
     void addRow(int row);
-    void removeRow(int row);
     void changeCell(int row, int column);
-    void clearRows();
 
     const GridModel& grid_;
     int shownRows_;

@@ -43,6 +43,7 @@ void GridModel::SetCurrentRow(long long rowIndex)
 
 void GridModel::ClearRows()
 {
+    rowsAboutToBeCleared.notify();
     rows_.clear();
     currentRow_ = 0;
     rowsCleared.notify();
@@ -53,6 +54,7 @@ void GridModel::RemoveLastRow()
     if (rows_.empty())
         throw RuntimeError("stake table has no rows");
     const int removed = RowCount();
+    rowAboutToBeRemoved.notify(removed);
     rows_.pop_back();
     rowRemoved.notify(removed);
     if (currentRow_ > RowCount()) {

@@ -39,8 +39,11 @@ public:
 
     Notifier<int> rowAdded;          // the new row's index
     Notifier<int, int> cellChanged;  // row, column
+    // Removals are told before and after, so that a view can let go of the rows first.
+    Notifier<> rowsAboutToBeCleared;
     Notifier<> rowsCleared;
-    Notifier<int> rowRemoved;        // the removed row's index
+    Notifier<int> rowAboutToBeRemoved; // the index of the row going
+    Notifier<int> rowRemoved;
     Notifier<int> currentRowChanged; // the new current row
 
 private:
