@@ -6,7 +6,7 @@ build="$root/build"
 
 packages=(
   cmake g++ make
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev nlohmann-json3-dev
   xvfb xauth xdotool x11-utils x11-apps imagemagick
   fonts-liberation2  # the window's sans-serif font, see ui/fonts.cpp
