@@ -5,7 +5,6 @@
 #include "tavrel/roulette_numbers.h"
 
 #include <QFocusEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tavrel::ui {
@@ -32,7 +31,7 @@ QString colourWord(NumberKind kind)
 } // namespace
 
 TableauCell::TableauCell(int index, QWidget* parent)
-    : QWidget(parent)
+    : PressableWidget(parent)
     , index_(index)
 {
     installAccessibleControls();
@@ -70,9 +69,9 @@ TableauCell::State TableauCell::state() const
 {
     if (!isEnabled())
         return State::Disabled;
-    if (pressed_)
+    if (isPressed())
         return State::Pressed;
-    if (hovered_ || marked_)
+    if (isHovered() || marked_)
         return State::PointerOver;
     return State::Normal;
 }
@@ -117,36 +116,6 @@ void TableauCell::paintEvent(QPaintEvent*)
         painter.setPen(QPen(currentNumberColor(), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
-}
-
-void TableauCell::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
-    pressed_ = true;
-    update();
-}
-
-void TableauCell::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !pressed_)
-        return QWidget::mouseReleaseEvent(event);
-    pressed_ = false;
-    update();
-    if (rect().contains(event->position().toPoint()))
-        click();
-}
-
-void TableauCell::enterEvent(QEnterEvent*)
-{
-    hovered_ = true;
-    update();
-}
-
-void TableauCell::leaveEvent(QEvent*)
-{
-    hovered_ = false;
-    update();
 }
 
 // Only a cell reached with the keyboard shows a focus frame, so the tableau

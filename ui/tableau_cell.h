@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QWidget>
+#include "pressable_widget.h"
 
 namespace tavrel::ui {
 
@@ -9,7 +9,7 @@ namespace tavrel::ui {
 // clicked. Its look follows four states; the number's colour is the text in the
 // normal and disabled states and the background while pressed. A screen reader
 // speaks it as its number and colour, "17 schwarz".
-class TableauCell : public QWidget {
+class TableauCell : public PressableWidget {
     Q_OBJECT
 
 public:
@@ -32,18 +32,13 @@ public:
     QColor currentBackColor() const;
     QColor currentNumberColor() const;
 
-    // Does what a mouse click on the cell does.
-    void click();
+    void click() override;
 
 signals:
     void clicked(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -52,8 +47,6 @@ private:
     int index_;
     QColor numberColor_;
     QColor backColor_;
-    bool hovered_ = false;
-    bool pressed_ = false;
     bool marked_ = false;
     bool showsFocus_ = false;
 };

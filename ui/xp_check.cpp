@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tavrel::ui {
@@ -22,7 +21,7 @@ const QColor CheckMark{33, 161, 33};
 } // namespace
 
 XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
-    : QWidget(parent)
+    : PressableWidget(parent)
     , index_(index)
     , caption_(caption)
 {
@@ -68,10 +67,10 @@ void XpCheck::paintEvent(QPaintEvent*)
     const QRect box = boxRect();
 
     QLinearGradient fill(box.topLeft(), box.bottomRight());
-    fill.setColorAt(0, pressed_ ? QColor(176, 176, 167) : QColor(220, 220, 215));
+    fill.setColorAt(0, isPressed() ? QColor(176, 176, 167) : QColor(220, 220, 215));
     fill.setColorAt(1, Qt::white);
     painter.fillRect(box, fill);
-    if (hovered_) {
+    if (isHovered()) {
         painter.setPen(QPen(HoverRim, 2));
         painter.drawRect(box.adjusted(2, 2, -1, -1));
     }
@@ -97,42 +96,12 @@ void XpCheck::paintEvent(QPaintEvent*)
     }
 }
 
-void XpCheck::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
-    pressed_ = true;
-    update();
-}
-
-void XpCheck::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !pressed_)
-        return QWidget::mouseReleaseEvent(event);
-    pressed_ = false;
-    update();
-    if (rect().contains(event->position().toPoint()))
-        click();
-}
-
 void XpCheck::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
         click();
     else
         QWidget::keyPressEvent(event);
-}
-
-void XpCheck::enterEvent(QEnterEvent*)
-{
-    hovered_ = true;
-    update();
-}
-
-void XpCheck::leaveEvent(QEvent*)
-{
-    hovered_ = false;
-    update();
 }
 
 } // namespace tavrel::ui

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
+#include "pressable_widget.h"
 
 namespace tavrel::ui {
 
@@ -9,7 +9,7 @@ namespace tavrel::ui {
 // reports the box's index, and the box shows whatever value it is given. So a
 // value set by the program is never taken for the user's click. A screen reader
 // sees a check box named by its caption.
-class XpCheck : public QWidget {
+class XpCheck : public PressableWidget {
     Q_OBJECT
 
 public:
@@ -20,8 +20,7 @@ public:
     int value() const { return value_; }
     void setValue(int value);
 
-    // Does what a mouse click on the box does.
-    void click();
+    void click() override;
 
     QSize sizeHint() const override;
 
@@ -30,11 +29,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     QRect boxRect() const;
@@ -42,8 +37,6 @@ private:
     int index_;
     QString caption_;
     int value_ = 0;
-    bool hovered_ = false;
-    bool pressed_ = false;
 };
 
 } // namespace tavrel::ui
