@@ -1,6 +1,7 @@
 #include "window/frm_info.h"
 
 #include "animation/tick_count.h"
+#include "fonts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,15 +22,6 @@ constexpr int areaWidth = pixels(9870);
 constexpr int areaHeight = pixels(4695);
 constexpr std::uint32_t framePeriodMs = 10;
 
-QFont labelFont()
-{
-    // MS Sans Serif 8.25 points, at its pixel size at 96 dots per inch.
-    QFont font("Liberation Sans");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 } // namespace
 
 Frm_Info::Frm_Info(QWidget* parent)
@@ -44,7 +36,7 @@ Frm_Info::Frm_Info(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The pointer's position is wanted with or without a button held.
     setMouseTracking(true);
-    setFont(labelFont());
+    setFont(ui::msSansSerif(8.25));
 
     addLabel("Label1", QString::fromUtf8("Orrin Tavrel V1.0 \u2013 Freigabe 2026"), 4200, 4095);
     addLabel("Label3", "getestet auf Windows XP", 4440, 2055);

@@ -1,4 +1,4 @@
-#include "replay_session.h"
+#include "replay_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -12,23 +12,6 @@ namespace tavrel::replay {
 using nlohmann::json;
 
 namespace {
-
-struct ReplayRun {
-    int status;
-    std::vector<json> lines;
-    std::string errors;
-};
-
-ReplayRun replay(const std::string& script)
-{
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    ReplayRun run{runReplay(in, out, err), {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);)
-        run.lines.push_back(json::parse(line));
-    return run;
-}
 
 // The lines a run wrote before its final state dump.
 std::vector<json> answers(const std::string& script)

@@ -1,4 +1,5 @@
 #include "replay_command.h"
+#include "replay_run.h"
 #include "replay_session.h"
 
 #include <gtest/gtest.h>
@@ -14,27 +15,6 @@ namespace tavrel::replay {
 
 using nlohmann::json;
 using Strings = std::vector<std::string>;
-
-namespace {
-
-struct ReplayRun {
-    int status;
-    std::vector<json> dumps;
-    std::string errors;
-};
-
-ReplayRun replay(const std::string& script)
-{
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    ReplayRun run{runReplay(in, out, err), {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);)
-        run.dumps.push_back(json::parse(line));
-    return run;
-}
-
-} // namespace
 
 TEST(ReplayParser, ReadsEveryCommandAndSkipsBlankAndCommentLines)
 {
@@ -65,8 +45,8 @@ TEST(ReplaySession, PlaysTheRoadOfOnePartie)
 {
     const ReplayRun run = replay("# the road\naktiv\n\nclick 5\nclick 4\n");
     ASSERT_EQ(run.status, Ok);
-    ASSERT_EQ(run.dumps.size(), 1u) << "one final dump";
-    const json& d = run.dumps[0];
+    ASSERT_EQ(run.lines.size(), 1u) << "one final dump";
+    const json& d = run.lines[0];
     EXPECT_EQ(d["rows"], json::parse(R"([[" 1","5"," 0, 2","-"," 1"," -1"," -1"," -1"],
                                           [" 2","4"," 0, 2, 1, 4","Treffer"," 2"," 16"," 15"," 15"]])"));
     EXPECT_EQ(d["currentRow"], 2);
@@ -87,11 +67,11 @@ TEST(ReplaySession, PlaysTheRoadOfOnePartie)
 TEST(ReplaySession, DumpsHaveExactlyTheDocumentedKeys)
 {
     const ReplayRun run = replay("dump\nreset\n");
-    ASSERT_EQ(run.dumps.size(), 2u);
+    ASSERT_EQ(run.lines.size(), 2u);
     Strings keys, stateKeys;
-    for (const auto& [key, value] : run.dumps[0].items())
+    for (const auto& [key, value] : run.lines[0].items())
         keys.push_back(key);
-    for (const auto& [key, value] : run.dumps[0]["state"].items())
+    for (const auto& [key, value] : run.lines[0]["state"].items())
         stateKeys.push_back(key);
     std::sort(keys.begin(), keys.end());
     std::sort(stateKeys.begin(), stateKeys.end());
@@ -99,15 +79,15 @@ TEST(ReplaySession, DumpsHaveExactlyTheDocumentedKeys)
                              "lblPleins", "lblStufe", "list", "rows", "state", "switches"}));
     EXPECT_EQ(stateKeys, (Strings{"Anzahl_Coups", "Anzahl_Pleins", "Einsatz", "Einsatz_Cheval", "Einsatz_Plein",
                                   "Gefallene_Zahl", "Gesamt", "Partie", "Pleins_Gesetzt", "Saldo", "Stufe", "Treffer"}));
-    EXPECT_EQ(run.dumps[0]["chevalCaption"], json(Strings(10, "")));
+    EXPECT_EQ(run.lines[0]["chevalCaption"], json(Strings(10, "")));
 }
 
 TEST(ReplaySession, AMalformedLineStopsWithItsNumberAndKeepsEarlierDumps)
 {
     const ReplayRun run = replay("click 3\ndump\n\nclick 40\nclick 5\n");
     EXPECT_EQ(run.status, MalformedLine);
-    ASSERT_EQ(run.dumps.size(), 1u) << "no final dump after an error";
-    EXPECT_EQ(run.dumps[0]["rows"].size(), 1u);
+    ASSERT_EQ(run.lines.size(), 1u) << "no final dump after an error";
+    EXPECT_EQ(run.lines[0]["rows"].size(), 1u);
     EXPECT_NE(run.errors.find("line 4"), std::string::npos) << run.errors;
     EXPECT_NE(run.errors.find("click 40"), std::string::npos) << run.errors;
 }
@@ -117,7 +97,7 @@ TEST(ReplaySession, UndoTakesBackClicksAndNothingElse)
     const ReplayRun undone = replay("aktiv\nclick 9\nclick 5\nundo\nundo\nundo\n");
     const ReplayRun onlyAktiv = replay("aktiv\n");
     ASSERT_EQ(undone.status, Ok);
-    EXPECT_EQ(undone.dumps, onlyAktiv.dumps) << "the third undo finds nothing to take back";
+    EXPECT_EQ(undone.lines, onlyAktiv.lines) << "the third undo finds nothing to take back";
     EXPECT_EQ(parseLine("undo 2").command, std::nullopt);
 }
 

@@ -5,33 +5,22 @@
 # ends the program with Alt+D, B and expects exit status 0.
 # Usage: end_to_end.sh PATH_TO_TAVREL WORK_DIR
 set -euo pipefail
+source "$(dirname "$0")/../support/virtual_display.sh"
 
 program=$1
 work=$2
 mkdir -p "$work"
 shot="$work/end_to_end.png"
 
-xvfb_pid= app_pid=
+app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_virtual_display
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# The server picks a free display itself and names it on the given descriptor.
-display_file="$work/display"
-rm -f "$display_file"
-Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$display_file" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-[ -s "$display_file" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$display_file")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+start_virtual_display "$work" || fail "Xvfb did not start"
 
 "$program" >"$work/tavrel.log" 2>&1 &
 app_pid=$!
