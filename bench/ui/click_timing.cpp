@@ -3,62 +3,15 @@
 #include "frm_tavrel.h"
 #include "resident_memory.h"
 #include "tableau_cell.h"
+#include "window_driving.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-// Counts the paints of the stake table's rows.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-void waitUntilExposed(QWidget& window)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QCoreApplication::processEvents();
-}
-
-// The press and release that the window system would deliver for a click.
-void click(QWidget* cell)
-{
-    const QPointF at(cell->width() / 2.0, cell->height() / 2.0);
-    const QPointF global = cell->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(cell, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(cell, &release);
-}
-
-// Enters spins through the session, with the table on screen, until it has
-// `rows` rows.
-void fillTo(tavrel::PlayerSession& session, int rows)
-{
-    for (int r = session.system.Frm_Tavrel.Grid.RowCount(); r < rows; ++r)
-        session.clickCell(static_cast<std::int16_t>(r % 37));
-}
-
-} // namespace
 
 double timeClicks(int rows, int clicks)
 {

@@ -1,5 +1,6 @@
 #include "click_timing.h"
 #include "first_paint_timing.h"
+#include "undo_timing.h"
 
 #include <QApplication>
 
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
     const double many = timeClicks(100000, 400);
     std::printf("click ratio 100000 rows / 10 rows: %.2f; 100000 rows / 1000 rows: %.2f\n", many / few,
                 many / screenful);
+
+    timeUndos(100000, 200);
 
     std::vector<double> window, empty;
     for (int run = 0; run < 5; ++run) {
