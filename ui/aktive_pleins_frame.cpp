@@ -1,9 +1,9 @@
+#include "kept_subscription.h"
 #include "twips.h"
 #include "window_sections.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QPointer>
 
 namespace tavrel::ui {
 
@@ -30,7 +30,7 @@ void addAktivePleinsFrame(PlayerSession& session, QWidget* parent)
     frame->hide();
 
     FlagArrayModel<NumberCount>& model = session.system.Frm_Tavrel.Check;
-    QList<QPointer<QCheckBox>> boxes;
+    QList<QCheckBox*> boxes;
     for (int n = 0; n < NumberCount; ++n) {
         auto* box = new QCheckBox(QString::number(n), frame);
         box->setObjectName(QString("Check_%1").arg(n));
@@ -38,10 +38,7 @@ void addAktivePleinsFrame(PlayerSession& session, QWidget* parent)
         box->setChecked(model.Value(n) == 1);
         boxes.append(box);
     }
-    model.valueChanged.subscribe([boxes, &model](int n) {
-        if (const QPointer<QCheckBox>& box = boxes.at(n))
-            box->setChecked(model.Value(n) == 1);
-    });
+    keepWhile(frame, model.valueChanged.subscribe([boxes, &model](int n) { boxes.at(n)->setChecked(model.Value(n) == 1); }));
 }
 
 } // namespace tavrel::ui

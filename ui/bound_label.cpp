@@ -10,11 +10,7 @@ BoundLabel::BoundLabel(LabelModel& model, const QRect& startGeometry, QWidget* p
     setGeometry(startGeometry);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     follow(model);
-    QPointer<BoundLabel> self(this);
-    model.changed.subscribe([self, &model] {
-        if (self)
-            self->follow(model);
-    });
+    following_ = model.changed.subscribe([this, &model] { follow(model); });
 }
 
 void BoundLabel::follow(const LabelModel& model)

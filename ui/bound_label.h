@@ -16,6 +16,8 @@ public:
 
 private:
     void follow(const LabelModel& model);
+
+    Subscription following_;
 };
 
 } // namespace tavrel::ui

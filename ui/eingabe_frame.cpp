@@ -1,10 +1,9 @@
+#include "kept_subscription.h"
 #include "qt_colour.h"
 #include "tableau_cell.h"
 #include "twips.h"
 #include "window_sections.h"
 #include "xp_frame.h"
-
-#include <QPointer>
 
 namespace tavrel::ui {
 
@@ -53,11 +52,7 @@ QList<TableauCell*> addEingabeFrame(PlayerSession& session, QWidget* parent)
                          [&session](int index) { session.clickCell(static_cast<std::int16_t>(index)); });
         cells.append(cell);
     }
-    const QList<QPointer<TableauCell>> guarded(cells.begin(), cells.end());
-    tableau.cellChanged.subscribe([guarded, &tableau](int n) {
-        if (const QPointer<TableauCell>& cell = guarded.at(n))
-            showCell(cell, tableau.cell(n));
-    });
+    keepWhile(inner, tableau.cellChanged.subscribe([cells, &tableau](int n) { showCell(cells.at(n), tableau.cell(n)); }));
     return cells;
 }
 

@@ -1,11 +1,11 @@
 #include "bound_label.h"
-#include "fonts.h"
+#include "fonts/fonts.h"
+#include "kept_subscription.h"
 #include "twips.h"
 #include "window_sections.h"
 #include "xp_frame.h"
 
 #include <QListWidget>
-#include <QPointer>
 
 namespace tavrel::ui {
 
@@ -34,11 +34,7 @@ QListWidget* makePleinList(ListModel& model, QWidget* parent)
     // gives it the focus as before.
     list->setFocusPolicy(Qt::ClickFocus);
     showPleins(list, model);
-    QPointer<QListWidget> view(list);
-    model.changed.subscribe([view, &model] {
-        if (view)
-            showPleins(view, model);
-    });
+    keepWhile(list, model.changed.subscribe([list, &model] { showPleins(list, model); }));
     return list;
 }
 
@@ -54,7 +50,7 @@ void addEinsatzFrame(PlayerSession& session, QWidget* parent)
 
     auto* heading = new QLabel("Pleins", frame);
     heading->setObjectName("Label_5");
-    heading->setFont(tahoma(8.25, true));
+    heading->setFont(fonts::tahoma(8.25, true));
     heading->setGeometry(twipsRect(120, 240, 405, 195));
     heading->adjustSize();
 

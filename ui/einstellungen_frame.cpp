@@ -1,9 +1,8 @@
+#include "kept_subscription.h"
 #include "twips.h"
 #include "window_sections.h"
 #include "xp_check.h"
 #include "xp_frame.h"
-
-#include <QPointer>
 
 namespace tavrel::ui {
 
@@ -15,7 +14,7 @@ void addEinstellungenFrame(PlayerSession& session, QWidget* parent)
 
     FlagArrayModel<2>& model = session.system.Frm_Tavrel.xpCheck;
     const char* const captions[] = {"System aktiv", "Stufe halten"};
-    QList<QPointer<XpCheck>> switches;
+    QList<XpCheck*> switches;
     for (int i = 0; i < 2; ++i) {
         auto* box = new XpCheck(i, captions[i], frame);
         box->setObjectName(QString("xpCheck_%1").arg(i));
@@ -25,10 +24,7 @@ void addEinstellungenFrame(PlayerSession& session, QWidget* parent)
                          [&session](int index) { session.clickSwitch(static_cast<std::int16_t>(index)); });
         switches.append(box);
     }
-    model.valueChanged.subscribe([switches, &model](int i) {
-        if (const QPointer<XpCheck>& box = switches.at(i))
-            box->setValue(model.Value(i));
-    });
+    keepWhile(frame, model.valueChanged.subscribe([switches, &model](int i) { switches.at(i)->setValue(model.Value(i)); }));
 }
 
 } // namespace tavrel::ui

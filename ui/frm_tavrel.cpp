@@ -1,12 +1,12 @@
 #include "frm_tavrel.h"
 
-#include "fonts.h"
+#include "fonts/fonts.h"
+#include "kept_subscription.h"
 #include "twips.h"
 #include "window_sections.h"
 
 #include <QApplication>
 #include <QMenuBar>
-#include <QPointer>
 #include <QScreen>
 
 namespace tavrel::ui {
@@ -19,7 +19,7 @@ Frm_Tavrel::Frm_Tavrel(PlayerSession& session, QWidget* parent, std::chrono::mil
     setObjectName("Frm_Tavrel");
     setWindowTitle("Orrin Tavrel V1.0");
     setWindowIcon(QIcon(":/tavrel.png"));
-    setFont(msSansSerif(8.25));
+    setFont(fonts::msSansSerif(8.25));
 
     // The stake table takes its columns from the start-up, so that runs first.
     session_.system.Form_Load();
@@ -48,10 +48,7 @@ void Frm_Tavrel::addMenus()
                                      [this] { session_.undo(); });
     undo->setObjectName("M_Undo");
     undo->setEnabled(session_.history.canUndo());
-    session_.history.availabilityChanged.subscribe([entry = QPointer<QAction>(undo)](bool possible) {
-        if (entry)
-            entry->setEnabled(possible);
-    });
+    keepWhile(undo, session_.history.availabilityChanged.subscribe([undo](bool possible) { undo->setEnabled(possible); }));
     QAction* reset = datei->addAction("&Reset", this, &Frm_Tavrel::M_Reset_Click);
     reset->setObjectName("M_Reset");
     QAction* beenden = datei->addAction("&Beenden", this, &Frm_Tavrel::M_Beenden_Click);

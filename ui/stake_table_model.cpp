@@ -1,52 +1,19 @@
 #include "stake_table_model.h"
 
-#include <QPointer>
-
 namespace tavrel::ui {
 
 StakeTableModel::StakeTableModel(GridModel& grid, QObject* parent)
     : QAbstractTableModel(parent)
     , grid_(grid)
-    , shownRows_(grid.RowCount())
     , columns_(static_cast<int>(grid.columns().size()))
 {
-    // The core's notifiers cannot be left, so a model that is gone is skipped.
-    QPointer<StakeTableModel> self(this);
-    grid.rowAdded.subscribe([self](int row) {
-        if (self)
-            self->addRow(row);
-    });
-    grid.rowAboutToBeRemoved.subscribe([self](int row) {
-        if (self)
-            self->beginRemoveRows({}, row - 1, row - 1);
-    });
-    grid.rowRemoved.subscribe([self](int row) {
-        if (self) {
-            self->shownRows_ = row - 1;
-            self->endRemoveRows();
-        }
-    });
-    grid.cellChanged.subscribe([self](int row, int column) {
-        if (self)
-            self->changeCell(row, column);
-    });
-    grid.rowsAboutToBeCleared.subscribe([self] {
-        if (self)
-            self->beginResetModel();
-    });
-    grid.rowsCleared.subscribe([self] {
-        if (self) {
-            self->shownRows_ = 0;
-            self->endResetModel();
-        }
-    });
-}
-
-void StakeTableModel::addRow(int row)
-{
-    beginInsertRows({}, row - 1, row - 1);
-    shownRows_ = row;
-    endInsertRows();
+    following_.push_back(grid.rowAboutToBeAdded.subscribe([this](int row) { beginInsertRows({}, row - 1, row - 1); }));
+    following_.push_back(grid.rowAdded.subscribe([this](int) { endInsertRows(); }));
+    following_.push_back(grid.rowAboutToBeRemoved.subscribe([this](int row) { beginRemoveRows({}, row - 1, row - 1); }));
+    following_.push_back(grid.rowRemoved.subscribe([this](int) { endRemoveRows(); }));
+    following_.push_back(grid.cellChanged.subscribe([this](int row, int column) { changeCell(row, column); }));
+    following_.push_back(grid.rowsAboutToBeCleared.subscribe([this] { beginResetModel(); }));
+    following_.push_back(grid.rowsCleared.subscribe([this] { endResetModel(); }));
 }
 
 void StakeTableModel::changeCell(int row, int column)
@@ -57,7 +24,7 @@ void StakeTableModel::changeCell(int row, int column)
 
 int StakeTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : shownRows_;
+    return parent.isValid() ? 0 : grid_.RowCount();
 }
 
 int StakeTableModel::columnCount(const QModelIndex& parent) const

@@ -4,12 +4,12 @@
 
 #include <QAbstractTableModel>
 
+#include <vector>
+
 namespace tavrel::ui {
 
 // The core's stake table as a Qt item model, following its every change. The
-// core tells of a row only once it holds it, while Qt wants to hear of it before;
-// so the model counts the rows it has announced and shows no more than those.
-// The columns are those the grid has when the model is made.
+// columns are those the grid has when the model is made.
 class StakeTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -23,12 +23,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    void addRow(int row);
     void changeCell(int row, int column);
 
     const GridModel& grid_;
-    int shownRows_;
     int columns_;
+    std::vector<Subscription> following_;
 };
 
 } // namespace tavrel::ui

@@ -1,6 +1,6 @@
 #include "stake_table_view.h"
 
-#include "fonts.h"
+#include "fonts/fonts.h"
 #include "stake_cell_delegate.h"
 #include "stake_table_model.h"
 #include "twips.h"
@@ -49,7 +49,7 @@ StakeTableView::StakeTableView(GridModel& grid, QWidget* parent)
     : QTableView(parent)
     , model_(new StakeTableModel(grid, this))
 {
-    setFont(tahoma(8.25));
+    setFont(fonts::tahoma(8.25));
     setHorizontalHeader(new FixedHeader(Qt::Horizontal, RowHeight + 2, this));
     setVerticalHeader(new FixedHeader(Qt::Vertical, 0, this));
     setModel(model_);
@@ -88,11 +88,7 @@ StakeTableView::StakeTableView(GridModel& grid, QWidget* parent)
     connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { rowsTakenAway_ = true; });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { rowsTakenAway_ = true; });
 
-    QPointer<StakeTableView> self(this);
-    grid.currentRowChanged.subscribe([self](int row) {
-        if (self)
-            self->showCurrentRow(row);
-    });
+    currentRowShown_ = grid.currentRowChanged.subscribe([this](int row) { showCurrentRow(row); });
 }
 
 void StakeTableView::noteRowsInserted(int first)

@@ -34,6 +34,7 @@ private:
     void showCurrentRow(int row);
 
     StakeTableModel* model_;
+    Subscription currentRowShown_;
     // Since the last layout: the first row appended, or -1 for none, and whether
     // rows were removed or reset, which needs the whole view painted.
     int appendedFrom_ = -1;

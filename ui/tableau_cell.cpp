@@ -1,7 +1,7 @@
 #include "tableau_cell.h"
 
 #include "accessible_controls.h"
-#include "fonts.h"
+#include "fonts/fonts.h"
 #include "tavrel/roulette_numbers.h"
 
 #include <QFocusEvent>
@@ -109,7 +109,7 @@ void TableauCell::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), currentBackColor());
     painter.setPen(Border);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setFont(state() == State::Normal ? msSansSerif(9.75, true) : msSansSerif(8.25));
+    painter.setFont(state() == State::Normal ? fonts::msSansSerif(9.75, true) : fonts::msSansSerif(8.25));
     painter.setPen(currentNumberColor());
     painter.drawText(rect(), Qt::AlignCenter, QString::number(index_));
     if (showsFocus_) {

@@ -1,7 +1,7 @@
 #include "xp_check.h"
 
 #include "accessible_controls.h"
-#include "fonts.h"
+#include "fonts/fonts.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -27,7 +27,7 @@ XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
 {
     installAccessibleControls();
     setAccessibleName(caption);
-    setFont(msSansSerif(8.25));
+    setFont(fonts::msSansSerif(8.25));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
 }

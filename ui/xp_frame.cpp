@@ -1,6 +1,6 @@
 #include "xp_frame.h"
 
-#include "fonts.h"
+#include "fonts/fonts.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,7 +11,7 @@ XpFrame::XpFrame(const QString& caption, QWidget* parent)
     : QWidget(parent)
     , caption_(caption)
 {
-    setFont(msSansSerif(8.25));
+    setFont(fonts::msSansSerif(8.25));
 }
 
 void XpFrame::setBorderStyle(int style)

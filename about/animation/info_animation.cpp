@@ -1,6 +1,6 @@
 #include "animation/info_animation.h"
 
-#include "tavrel/checked_math.h"
+#include "checked/checked_math.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "particles/kollision_engine_2d.h"
 
-#include "tavrel/checked_math.h"
+#include "checked/checked_math.h"
 
 #include <cmath>
 

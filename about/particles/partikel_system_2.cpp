@@ -1,8 +1,8 @@
 #include "particles/partikel_system_2.h"
 
 #include "particles/kollision_engine_2d.h"
-#include "tavrel/checked_math.h"
-#include "tavrel/runtime_error.h"
+#include "checked/checked_math.h"
+#include "checked/runtime_error.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 #include "window/frm_info.h"
 
 #include "animation/tick_count.h"
-#include "fonts.h"
+#include "fonts/fonts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -36,7 +36,7 @@ Frm_Info::Frm_Info(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The pointer's position is wanted with or without a button held.
     setMouseTracking(true);
-    setFont(ui::msSansSerif(8.25));
+    setFont(fonts::msSansSerif(8.25));
 
     addLabel("Label1", QString::fromUtf8("Orrin Tavrel V1.0 \u2013 Freigabe 2026"), 4200, 4095);
     addLabel("Label3", "getestet auf Windows XP", 4440, 2055);

@@ -1,6 +1,6 @@
 #include "tavrel/tavrel_system.h"
 
-#include "tavrel/checked_math.h"
+#include "checked/checked_math.h"
 #include "tavrel/number_text.h"
 
 namespace tavrel {

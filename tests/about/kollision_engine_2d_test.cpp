@@ -1,5 +1,5 @@
 #include "particles/kollision_engine_2d.h"
-#include "tavrel/runtime_error.h"
+#include "checked/runtime_error.h"
 
 #include <gtest/gtest.h>
 

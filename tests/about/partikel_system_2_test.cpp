@@ -1,5 +1,5 @@
 #include "particles/partikel_system_2.h"
-#include "tavrel/runtime_error.h"
+#include "checked/runtime_error.h"
 
 #include <gtest/gtest.h>
 

@@ -62,7 +62,7 @@ TEST(ClickHistory, OnlyAnUnbrokenChainOfClicksCanBeTakenBack)
     PlayerSession session;
     session.system.Form_Load();
     std::vector<bool> availability;
-    session.history.availabilityChanged.subscribe([&](bool available) { availability.push_back(available); });
+    const auto watching = session.history.availabilityChanged.subscribe([&](bool available) { availability.push_back(available); });
 
     EXPECT_FALSE(session.history.canUndo()) << "nothing to take back on a fresh start";
     session.clickCell(5);

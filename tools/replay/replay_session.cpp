@@ -4,7 +4,7 @@
 #include "replay_command.h"
 #include "state_dump.h"
 #include "tavrel/player_session.h"
-#include "tavrel/runtime_error.h"
+#include "checked/runtime_error.h"
 
 #include <istream>
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "tavrel/controls/grid_model.h"
 
-#include "tavrel/runtime_error.h"
+#include "checked/runtime_error.h"
 
 #include <limits>
 
@@ -20,9 +20,11 @@ void GridModel::AddRow(std::string column1Text)
         throw RuntimeError("stake table has no columns");
     if (rows_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw RuntimeError("stake table is full");
+    const int added = RowCount() + 1;
+    rowAboutToBeAdded.notify(added);
     rows_.emplace_back(columns_.size());
     rows_.back().front() = std::move(column1Text);
-    rowAdded.notify(RowCount());
+    rowAdded.notify(added);
 }
 
 void GridModel::SetCellText(long long rowIndex, long long column, std::string text)

@@ -37,9 +37,11 @@ public:
     const std::string& CellText(long long row, long long column) const;
     std::int32_t CurrentRow() const { return currentRow_; } // 0 when no row is current
 
-    Notifier<int> rowAdded;          // the new row's index
+    // Every change of the row count is told before and after, so that a view
+    // can bracket it the way Qt's item models want.
+    Notifier<int> rowAboutToBeAdded; // the new row's index
+    Notifier<int> rowAdded;
     Notifier<int, int> cellChanged;  // row, column
-    // Removals are told before and after, so that a view can let go of the rows first.
     Notifier<> rowsAboutToBeCleared;
     Notifier<> rowsCleared;
     Notifier<int> rowAboutToBeRemoved; // the index of the row going

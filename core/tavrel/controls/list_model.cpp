@@ -1,6 +1,6 @@
 #include "tavrel/controls/list_model.h"
 
-#include "tavrel/runtime_error.h"
+#include "checked/runtime_error.h"
 
 namespace tavrel {
 

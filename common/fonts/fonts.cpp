@@ -1,8 +1,8 @@
-#include "fonts.h"
+#include "fonts/fonts.h"
 
 #include <QtMath>
 
-namespace tavrel::ui {
+namespace tavrel::fonts {
 
 namespace {
 
@@ -33,4 +33,4 @@ QFont tahoma(double points, bool underline)
     return font;
 }
 
-} // namespace tavrel::ui
+} // namespace tavrel::fonts

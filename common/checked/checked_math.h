@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tavrel/runtime_error.h"
+#include "checked/runtime_error.h"
 
 #include <cmath>
 #include <concepts>
