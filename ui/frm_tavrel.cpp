@@ -44,7 +44,7 @@ void Frm_Tavrel::addMenus()
 {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("M_Datei");
-    QAction* undo = datei->addAction("&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z), this,
+    QAction* undo = datei->addAction("Rück&gängig", QKeySequence(Qt::CTRL | Qt::Key_Z), this,
                                      [this] { session_.undo(); });
     undo->setObjectName("M_Undo");
     undo->setEnabled(session_.history.canUndo());

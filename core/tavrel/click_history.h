@@ -3,12 +3,8 @@
 #include "tavrel/notifier.h"
 #include "tavrel/tavrel_system.h"
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <deque>
-#include <string>
-#include <vector>
 
 namespace tavrel {
 
@@ -34,16 +30,8 @@ public:
 private:
     struct Snapshot {
         M_Tavrel state;
-        std::vector<std::string> list;
-        std::array<std::int32_t, NumberCount> check;
-        std::array<TableauModel::Cell, NumberCount> cells;
-        std::array<LabelModel, ChevalCount> chevalLabels;
-        std::string lblPleins;
-        std::string lblStufe;
-        std::int32_t rowCount;
+        ControlsSnapshot controls;
     };
-
-    void restore(const Snapshot& snapshot);
 
     TavrelSystem& system_;
     std::deque<Snapshot> snapshots_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tavrel/bounded_array.h"
+#include "tavrel/controls_snapshot.h"
 #include "tavrel/controls/flag_array_model.h"
 #include "tavrel/controls/grid_model.h"
 #include "tavrel/controls/label_model.h"
@@ -21,6 +22,12 @@ struct MainWindowControls {
     LabelModel Lbl_Stufe{"Stufe= 0"};
     FlagArrayModel<2> xpCheck; // 0 "System aktiv", 1 "Stufe halten"
     GridModel Grid;
+
+    ControlsSnapshot snapshot() const;
+    // Writes back, through the models' own operations and only where it
+    // differs, what `earlier` shows, so that views follow; rows added since
+    // are removed.
+    void restore(const ControlsSnapshot& earlier);
 
 private:
     static BoundedArray<LabelModel, ChevalCount> hiddenLabels()

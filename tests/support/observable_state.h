@@ -7,15 +7,12 @@
 
 namespace tavrel::test {
 
-// Everything a player could see or the rules could read: the variables and
-// every control model, stake table included.
+// Everything a player could see or the rules could read: the variables, every
+// control, and the stake table's texts.
 struct ObservableState {
     M_Tavrel variables;
-    std::vector<std::string> list;
-    std::vector<long long> flagsAndColours;
-    std::vector<std::string> captions;
+    ControlsSnapshot controls;
     std::vector<std::vector<std::string>> rows;
-    int currentRow = 0;
 
     bool operator==(const ObservableState&) const = default;
 };

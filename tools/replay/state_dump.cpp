@@ -41,30 +41,29 @@ json variablesOf(const M_Tavrel& s)
 
 json stateDump(const TavrelSystem& system)
 {
-    const auto& c = system.Frm_Tavrel;
-    json check = json::array(), cellBack = json::array(), cellNumber = json::array();
-    for (int n = 0; n < NumberCount; ++n) {
-        check.push_back(c.Check.Value(n));
-        cellBack.push_back(c.xpLabel_Tableau.cell(n).backColor);
-        cellNumber.push_back(c.xpLabel_Tableau.cell(n).numberColor);
+    const ControlsSnapshot shown = system.Frm_Tavrel.snapshot();
+    json cellBack = json::array(), cellNumber = json::array();
+    for (const auto& cell : shown.cells) {
+        cellBack.push_back(cell.backColor);
+        cellNumber.push_back(cell.numberColor);
     }
     json chevalCaption = json::array(), chevalVisible = json::array();
-    for (const auto& label : c.lbl_Cheval) {
-        chevalCaption.push_back(label.Caption());
-        chevalVisible.push_back(label.Visible());
+    for (const auto& label : shown.chevals) {
+        chevalCaption.push_back(label.caption);
+        chevalVisible.push_back(label.visible);
     }
     return {
-        {"rows", rowsOf(c.Grid)},
-        {"currentRow", c.Grid.CurrentRow()},
-        {"list", c.List.items()},
-        {"check", std::move(check)},
+        {"rows", rowsOf(system.Frm_Tavrel.Grid)},
+        {"currentRow", shown.currentRow},
+        {"list", shown.list},
+        {"check", shown.check},
         {"cellBack", std::move(cellBack)},
         {"cellNumber", std::move(cellNumber)},
         {"chevalCaption", std::move(chevalCaption)},
         {"chevalVisible", std::move(chevalVisible)},
-        {"lblPleins", c.Lbl_Pleins.Caption()},
-        {"lblStufe", c.Lbl_Stufe.Caption()},
-        {"switches", {c.xpCheck.Value(0), c.xpCheck.Value(1)}},
+        {"lblPleins", shown.pleins.caption},
+        {"lblStufe", shown.stufe.caption},
+        {"switches", shown.switches},
         {"state", variablesOf(system)},
     };
 }

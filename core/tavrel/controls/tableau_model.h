@@ -13,6 +13,7 @@ public:
     struct Cell {
         Colour numberColor;
         Colour backColor;
+        bool operator==(const Cell&) const = default;
     };
 
     TableauModel();
