@@ -38,32 +38,19 @@ private slots:
         QCOMPARE(cell.currentBackColor(), blue);
         QCOMPARE(cell.currentNumberColor(), white);
 
+        QSignalSpy clicks(&cell, &TableauCell::clicked);
         QTest::mousePress(&cell, Qt::LeftButton);
         QCOMPARE(cell.state(), TableauCell::State::Pressed);
         QCOMPARE(cell.currentBackColor(), red);
         QCOMPARE(cell.currentNumberColor(), white);
-        QTest::mouseRelease(&cell, Qt::LeftButton);
+        QTest::mouseRelease(&cell, Qt::LeftButton, {}, QPoint(40, 40));
+        QCOMPARE(clicks.size(), 0); // released away from the cell
 
         QApplication::sendEvent(&cell, &leave);
         cell.setEnabled(false);
         QCOMPARE(cell.state(), TableauCell::State::Disabled);
         QCOMPARE(cell.currentBackColor(), felt);
         QCOMPARE(cell.currentNumberColor(), red);
-    }
-
-    void tableauCellReportsOnlyAClickReleasedOverIt()
-    {
-        TableauCell cell(36);
-        cell.resize(21, 21);
-        cell.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&cell));
-        QSignalSpy spy(&cell, &TableauCell::clicked);
-        QTest::mousePress(&cell, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(&cell, Qt::LeftButton, {}, QPoint(40, 40));
-        QCOMPARE(spy.size(), 0);
-        QTest::mouseClick(&cell, Qt::LeftButton);
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), 36);
     }
 
     void xpCheckForwardsClicksAndShowsOnlyTheValueItIsGiven()
@@ -105,11 +92,12 @@ private slots:
         QCOMPARE(changed.size(), 100);
         QCOMPARE(reset.size(), 0);
         QCOMPARE(inserted.at(99).at(1).toInt(), 99);
-        QCOMPARE(inserted.at(99).at(2).toInt(), 99);
         QCOMPARE(model.index(99, 0).data().toString(), QString(" 100"));
         QCOMPARE(model.index(99, 1).data().toString(), QString("26"));
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QString("Plein"));
 
+        grid.RemoveLastRow();
+        QCOMPARE(model.rowCount(), 99);
         grid.ClearRows();
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.columnCount(), 2);

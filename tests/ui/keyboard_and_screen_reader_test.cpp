@@ -1,0 +1,117 @@
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
+#include <chrono>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The cells that show the pointer-over look although the pointer is elsewhere.
+QList<int> markedCells(const WindowFixture& f)
+{
+    QList<int> marked;
+    for (int n = 0; n <= 36; ++n)
+        if (f.cell(n)->isMarked())
+            marked << n;
+    return marked;
+}
+
+QAccessibleInterface* accessible(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+} // namespace
+
+// Spins typed on the keyboard, and the window as a screen reader and Tab see it.
+class KeyboardAndScreenReaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedNumbersGiveTheRowsOfClicksWhereverTheFocusIs()
+    {
+        WindowFixture clicked, typed;
+        clicked.clickSwitch(0);
+        typed.clickSwitch(0);
+        const QList<QWidget*> focus{typed.grid(), typed.xpCheck(1), typed.cell(8), typed.grid()};
+        const QList<int> spins{5, 17, 0, 36};
+        for (int i = 0; i < spins.size(); ++i) {
+            focus[i]->setFocus(Qt::TabFocusReason);
+            clicked.clickCell(spins[i]);
+            typed.type(QString::number(spins[i]));
+            QCOMPARE(markedCells(typed), QList<int>{spins[i]});
+            typed.press(i % 2 ? Qt::Key_Return : Qt::Key_Enter, i % 2 ? Qt::NoModifier : Qt::KeypadModifier);
+            QCOMPARE(typed.shown(), clicked.shown());
+        }
+        QCOMPARE(typed.row(2), clicked.row(2));
+        QCOMPARE(markedCells(typed), QList<int>{});
+    }
+
+    void refusedAndForgottenDigitsAddNoRow()
+    {
+        WindowFixture f;
+        f.type("40"); // above 36
+        QCOMPARE(markedCells(f), QList<int>{});
+        f.press(Qt::Key_Return);
+        f.type("2");
+        f.press(Qt::Key_Escape);
+        f.press(Qt::Key_Return);
+        f.press(Qt::Key_1, Qt::ControlModifier);
+        f.press(Qt::Key_Return);
+        QCOMPARE(f.rowCount(), 0);
+        f.type("405"); // a third digit starts a new number
+        QCOMPARE(markedCells(f), QList<int>{5});
+        f.xpCheck(0)->setFocus(Qt::TabFocusReason);
+        f.press(Qt::Key_Space); // the switch keeps its own key
+        QCOMPARE(f.xpCheck(0)->value(), 1);
+    }
+
+    void aPauseForgetsTheDigitsAndAShortOneDoesNot()
+    {
+        tavrel::PlayerSession session;
+        tavrel::ui::Frm_Tavrel window(session, nullptr, 500ms);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_1);
+        QTest::qWait(100);
+        QTest::keyClick(&window, Qt::Key_7);
+        auto* seventeen = window.findChild<tavrel::ui::TableauCell*>("xpLabel_Tableau_17");
+        QVERIFY(seventeen->isMarked());
+        QTRY_VERIFY_WITH_TIMEOUT(!seventeen->isMarked(), 3000);
+        QTest::keyClick(&window, Qt::Key_Return);
+        QCOMPARE(session.system.Frm_Tavrel.Grid.RowCount(), 0);
+    }
+
+    void cellsSwitchesAndTableAreNamedAndTabRunsThroughThem()
+    {
+        WindowFixture f;
+        QCOMPARE(accessible(f.cell(0))->text(QAccessible::Name), QString("0 grün"));
+        QCOMPARE(accessible(f.cell(19))->text(QAccessible::Name), QString("19 rot"));
+        QCOMPARE(accessible(f.cell(10))->text(QAccessible::Name), QString("10 schwarz"));
+        QCOMPARE(accessible(f.cell(10))->role(), QAccessible::Button);
+        QAccessibleInterface* halten = accessible(f.xpCheck(1));
+        QCOMPARE(halten->text(QAccessible::Name), QString("Stufe halten"));
+        QCOMPARE(halten->role(), QAccessible::CheckBox);
+        halten->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(halten->state().checked);
+        QCOMPARE(accessible(f.grid())->text(QAccessible::Name), QString("Satztabelle"));
+        accessible(f.cell(17))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.row(1).at(1), QString("17"));
+
+        f.cell(0)->setFocus(Qt::TabFocusReason);
+        QStringList order;
+        for (int i = 0; i < 40; ++i) {
+            f.press(Qt::Key_Tab);
+            order << f.window.focusWidget()->objectName();
+        }
+        QCOMPARE(order.mid(35), (QStringList{"xpLabel_Tableau_36", "xpCheck_0", "xpCheck_1", "Grid", "xpLabel_Tableau_0"}));
+        QCOMPARE(order.first(), QString("xpLabel_Tableau_1"));
+    }
+};
+
+QTEST_MAIN(KeyboardAndScreenReaderTest)
+#include "keyboard_and_screen_reader_test.moc"
