@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian found the problems above"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 qt6-qpa-plugins; do
+for d in libqt6widgets6 fonts-liberation2; do
     grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 
