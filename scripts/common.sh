@@ -1,8 +1,10 @@
-# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Shared by scripts/run, scripts/test and scripts/package: install what is
+# missing, then configure and build.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
+release="$root/build-release"
 
 packages=(
   cmake g++ make
@@ -13,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # the click storm reads the window as a screen reader would
+  dpkg-dev file lintian  # the Debian package: its dependencies found in its binaries, then checked
 )
 
 ensure_packages() {
@@ -31,4 +34,17 @@ ensure_packages() {
 build_all() {
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$build" --parallel "$(nproc)"
+}
+
+# The release build, without tests or benchmarks, and its Debian package; sets
+# package to the package's path. Debian's own compiler and linker flags, with
+# every hardening feature, harden the program as Debian's packages are.
+build_package() {
+  local flags=(env -C "$root" DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get)
+  cmake -S "$root" -B "$release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAVREL_WITH_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS="$("${flags[@]}" CPPFLAGS) $("${flags[@]}" CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$("${flags[@]}" LDFLAGS)" >/dev/null
+  cmake --build "$release" --parallel "$(nproc)"
+  package=$(cd "$release" && cpack | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+  [ -n "$package" ]
 }
