@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # the click storm reads the window as a screen reader would
+  python3-xlib  # and closes the About box as a window manager would
   dpkg-dev file lintian  # the Debian package: its dependencies found in its binaries, then checked
 )
 

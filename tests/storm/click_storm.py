@@ -1,6 +1,8 @@
 """1,000 clicks as fast as xdotool sends them, then every stake-table row read
 back through the accessibility interface, as a screen reader would, and
-compared with the replay tool fed the same numbers."""
+compared with the replay tool fed the same numbers. Then "&Info" opens the
+About box in place of the main window, and closing the box ends the program
+with status 0."""
 import json
 import random
 import subprocess
@@ -8,6 +10,7 @@ import sys
 import time
 
 import pyatspi
+from Xlib import X, display, protocol
 
 CLICKS = 1000
 COLOURS = {0: "grün"}
@@ -56,6 +59,48 @@ def peak_memory_mb(pid):
     return float("nan")
 
 
+def window_ids(title):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], capture_output=True, text=True)
+    return [int(w) for w in found.stdout.split()]
+
+
+def icon_of(window_id):
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id)
+    icon = window.get_full_property(screen.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    return list(icon.value) if icon else None
+
+
+def close_as_a_window_manager_would(window_id):
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id)
+    delete = protocol.event.ClientMessage(
+        window=window, client_type=screen.intern_atom("WM_PROTOCOLS"),
+        data=(32, [screen.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    window.send_event(delete)
+    screen.flush()
+
+
+def info_then_close_ends_the_program(program):
+    main_window = window_ids("^Orrin Tavrel V1.0$")[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", str(main_window), "key", "--clearmodifiers", "alt+i"],
+                   check=True)
+    box = wait_for("the About box", lambda: window_ids("^Info Orrin Tavrel$"))[0]
+    if window_ids("^Orrin Tavrel V1.0$"):
+        sys.exit("the main window is still shown beside the About box")
+    if icon_of(box) is None or icon_of(box) != icon_of(main_window):
+        sys.exit("the About box does not wear the main window's icon")
+    time.sleep(0.5)  # some frames of the animation
+    close_as_a_window_manager_would(box)
+    try:
+        status = program.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        sys.exit("closing the About box did not end the program")
+    if status != 0:
+        sys.exit(f"the program ended with status {status}")
+    print("Info opened the About box, and closing it ended the program with status 0")
+
+
 def main(tavrel, replay):
     program = subprocess.Popen([tavrel])
     try:
@@ -95,6 +140,7 @@ def main(tavrel, replay):
                      f"{shown[first] if first < len(shown) else None} != "
                      f"{expected[first] if first < len(expected) else None}")
         print(f"all {len(shown)} rows agree with the replay tool")
+        info_then_close_ends_the_program(program)
     finally:
         program.kill()
         program.wait()
