@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QEnterEvent>
+#include <QSignalSpy>
 
 #include <chrono>
 
@@ -26,11 +28,39 @@ QAccessibleInterface* accessible(QWidget* widget)
 
 } // namespace
 
-// Spins typed on the keyboard, and the window as a screen reader and Tab see it.
-class KeyboardAndScreenReaderTest : public QObject {
+// The pointer over a cell, spins typed on the keyboard, and the window as a
+// screen reader and Tab see it.
+class InputTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aCellShowsItsFourStatesAndTakesOnlyAClickReleasedOverIt()
+    {
+        using State = tavrel::ui::TableauCell::State;
+        const QColor felt(0, 192, 0), red(255, 0, 0), white(255, 255, 255), blue(0, 0, 255);
+        WindowFixture f;
+        auto* cell = f.cell(7);
+        const auto expectLook = [&](State state, const QColor& back, const QColor& number) {
+            QCOMPARE(cell->state(), state);
+            QCOMPARE(cell->currentBackColor(), back);
+            QCOMPARE(cell->currentNumberColor(), number);
+        };
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(cell, &leave); // the offscreen pointer may rest on it
+        expectLook(State::Normal, felt, red);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(cell, &enter);
+        expectLook(State::PointerOver, blue, white);
+        QSignalSpy clicks(cell, &tavrel::ui::TableauCell::clicked);
+        QTest::mousePress(cell, Qt::LeftButton);
+        expectLook(State::Pressed, red, white);
+        QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(40, 40));
+        QCOMPARE(clicks.size(), 0);
+        QApplication::sendEvent(cell, &leave);
+        cell->setEnabled(false);
+        expectLook(State::Disabled, felt, red);
+    }
+
     void typedNumbersGiveTheRowsOfClicksWhereverTheFocusIs()
     {
         WindowFixture clicked, typed;
@@ -113,5 +143,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardAndScreenReaderTest)
-#include "keyboard_and_screen_reader_test.moc"
+QTEST_MAIN(InputTest)
+#include "input_test.moc"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Plays the road of one partie on the real program under a virtual X server with
+# Plays one partie on a built or unpacked program under a virtual X server with
 # no window manager, as a person would: finds the window by its title, clicks
 # "System aktiv" and the cells 5 and 4, checks the colours on a screenshot, then
 # ends the program with Alt+D, B and expects exit status 0.

@@ -1,0 +1,142 @@
+#include "table_fixture.h"
+
+namespace tavrel::test {
+
+using Row = std::vector<std::string>;
+using Strings = std::vector<std::string>;
+
+class Partie : public TableFixture {
+protected:
+    void expectNoPartie() const
+    {
+        const ControlsSnapshot shown = sys.Frm_Tavrel.snapshot();
+        EXPECT_TRUE(shown.list.empty());
+        for (int n = 0; n < NumberCount; ++n) {
+            EXPECT_EQ(shown.check[n], 0) << n;
+            EXPECT_EQ(shown.cells[n], (TableauModel::Cell{NumberColor(n), FeltGreen})) << n;
+            EXPECT_EQ(sys.Einsatz_Plein(n), 0.0f) << n;
+        }
+        for (const auto& label : shown.chevals)
+            EXPECT_FALSE(label.visible);
+        EXPECT_EQ(shown.pleins.caption, "Pleins= 0");
+        EXPECT_EQ(shown.stufe.caption, "Stufe= 0");
+        EXPECT_EQ(sys.Einsatz, 0);
+    }
+};
+
+TEST_F(Partie, SwitchingOnSetsCheval02AtOneUnit)
+{
+    aktiv();
+    const ControlsSnapshot shown = sys.Frm_Tavrel.snapshot();
+    EXPECT_EQ(shown.list, (Strings{"0", "2"}));
+    EXPECT_EQ(shown.cells[0].backColor, Yellow);
+    EXPECT_EQ(shown.cells[2].backColor, Yellow);
+    EXPECT_EQ(shown.cells[1].backColor, FeltGreen);
+    EXPECT_EQ(shown.chevals[0], (ControlsSnapshot::Label{"0,2= 1", true}));
+    EXPECT_EQ(shown.pleins.caption, "Pleins= 2");
+    EXPECT_EQ(shown.stufe.caption, "Stufe= 1");
+    EXPECT_EQ(sys.Einsatz, 1);
+    EXPECT_EQ(sys.Einsatz_Plein(0), 0.5f);
+    EXPECT_EQ(sys.Einsatz_Plein(2), 0.5f);
+}
+
+TEST_F(Partie, AMissThenAHitWinsAndTheNextPartieStartsAtOnce)
+{
+    aktiv();
+    click(5);
+    EXPECT_EQ(row(1), (Row{" 1", "5", " 0, 2", "-", " 1", " -1", " -1", " -1"}));
+    EXPECT_EQ(list(), (Strings{"0", "2", "1", "4"}));
+    EXPECT_EQ(sys.Einsatz, 2);
+    EXPECT_EQ(sys.Frm_Tavrel.lbl_Cheval(1).Caption(), "1,4= 1");
+
+    click(4);
+    EXPECT_EQ(row(2), (Row{" 2", "4", " 0, 2, 1, 4", "Treffer", " 2", " 16", " 15", " 15"}));
+    EXPECT_EQ(list(), (Strings{"0", "2"}));
+    EXPECT_EQ(sys.Frm_Tavrel.Lbl_Stufe.Caption(), "Stufe= 1");
+    EXPECT_FALSE(sys.Frm_Tavrel.lbl_Cheval(1).Visible());
+    EXPECT_EQ(sys.Einsatz, 1);
+    EXPECT_EQ(sys.Partie, 0.0f);
+    EXPECT_EQ(sys.Gesamt, 15);
+    EXPECT_EQ(sys.Frm_Tavrel.Grid.CurrentRow(), 2);
+}
+
+TEST_F(Partie, ASpinWithoutAPartieIsOnlyRecorded)
+{
+    click(17);
+    EXPECT_EQ(row(1), (Row{" 1", "17", "", "", "", "", "", ""}));
+    EXPECT_EQ(sys.Gefallene_Zahl, 17);
+    expectNoPartie();
+}
+
+TEST_F(Partie, StufeHaltenHoldsAHitButNeverAMiss)
+{
+    aktiv();
+    const ControlsSnapshot beforeToggle = sys.Frm_Tavrel.snapshot();
+    halten();
+    ControlsSnapshot afterToggle = sys.Frm_Tavrel.snapshot();
+    afterToggle.switches[1] = 0;
+    EXPECT_EQ(afterToggle, beforeToggle) << "the switch alone changes nothing else";
+
+    clickAll({Miss, Miss, Miss, Miss, Miss}); // six chevals, Partie -15
+    const auto stakes = sys.Einsatz_Cheval;
+    click(1); // 18 on cheval 1,4 for a stake of 6: Partie -3, the level is held
+    EXPECT_EQ(lastRow(), (Row{" 6", "1", " 0, 2, 1, 4, 6, 3, 8, 5, 7, 10, 20, 21", "Treffer", " 6", " 12", " -3", " -3"}));
+    EXPECT_EQ(sys.Stufe, 6);
+    EXPECT_EQ(sys.Einsatz_Cheval, stakes);
+
+    click(Miss);
+    EXPECT_EQ(sys.Stufe, 7);
+    halten();
+    click(Miss); // Partie -16
+    click(1);    // 18 - 8: the hit advances again
+    EXPECT_EQ(sys.Partie, -6.0f);
+    EXPECT_EQ(sys.Stufe, 9);
+}
+
+TEST_F(Partie, SwitchingOffClearsThePleinsAndASecondStartGoesOnFromTheBalance)
+{
+    aktiv();
+    const ControlsSnapshot firstStart = sys.Frm_Tavrel.snapshot();
+    clickAll({Miss, Miss}); // Partie -3
+    aktiv();
+    expectNoPartie();
+    EXPECT_EQ(sys.Partie, -3.0f);
+    EXPECT_EQ(sys.Frm_Tavrel.Grid.RowCount(), 2);
+
+    aktiv();
+    ControlsSnapshot again = sys.Frm_Tavrel.snapshot();
+    again.rowCount = again.currentRow = 0;
+    for (auto& label : again.chevals)
+        if (!label.visible)
+            label.caption.clear(); // hidden labels keep their last text
+    EXPECT_EQ(again, firstStart);
+    EXPECT_EQ(sys.Partie, -3.0f);
+    click(2); // 17 on one unit: Partie 14 > 0 wins
+    EXPECT_EQ(lastRow()[6], " 14");
+    EXPECT_EQ(sys.Partie, 0.0f);
+}
+
+TEST_F(Partie, ResetClearsEverythingButTheSpinCountAndTheTotal)
+{
+    const ControlsSnapshot fresh = sys.Frm_Tavrel.snapshot();
+    sys.M_Reset_Click();
+    EXPECT_EQ(sys.Frm_Tavrel.snapshot(), fresh) << "a reset on a fresh table changes nothing";
+
+    aktiv();
+    halten();
+    for (int i = 0; i < 12; ++i)
+        click(Miss);
+    sys.M_Reset_Click();
+    expectNoPartie();
+    EXPECT_EQ(sys.Frm_Tavrel.snapshot().switches, (std::array<std::int32_t, 2>{0, 0}));
+    EXPECT_EQ(sys.Frm_Tavrel.Grid.RowCount(), 0);
+    EXPECT_EQ(sys.Saldo, 0.0f);
+    EXPECT_EQ(sys.Partie, 0.0f);
+    EXPECT_EQ(sys.Frm_Tavrel.lbl_Cheval(5).Caption(), "20,21= 1") << "hidden labels keep their text";
+
+    aktiv();
+    click(Miss);
+    EXPECT_EQ(row(1), (Row{" 13", "9", " 0, 2", "-", " 1", " -1", " -1", " -79"}));
+}
+
+} // namespace tavrel::test
