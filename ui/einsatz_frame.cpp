@@ -30,8 +30,8 @@ QListWidget* makePleinList(ListModel& model, QWidget* parent)
     list->setGeometry(twipsRect(120, 480, 375, 3960));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
-    // Tab passes over the list, which only mirrors the pleins; a click still
-    // gives it the focus as before.
+    // Tab passes over the list, which only mirrors the pleins; a click may
+    // still give it the focus.
     list->setFocusPolicy(Qt::ClickFocus);
     showPleins(list, model);
     keepWhile(list, model.changed.subscribe([list, &model] { showPleins(list, model); }));

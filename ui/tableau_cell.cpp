@@ -118,8 +118,8 @@ void TableauCell::paintEvent(QPaintEvent*)
     }
 }
 
-// Only a cell reached with the keyboard shows a focus frame, so the tableau
-// looks as it always did when the window opens with the focus on cell 0.
+// Only a cell reached with the keyboard shows a focus frame: the window opens
+// with the focus on cell 0, and a frame there would read as a marked number.
 void TableauCell::focusInEvent(QFocusEvent* event)
 {
     showsFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;

@@ -19,8 +19,8 @@ public:
     virtual float ScaleHeight() = 0;
 };
 
-// The About box's fields and the work of one animation frame, apart from
-// clearing, pacing and event processing, which belong to the window. All
+// One animation frame's work, kept apart from the window's clearing, pacing
+// and event processing so that it runs and is tested without Qt. All
 // coordinates are twips.
 class InfoAnimation {
 public:
@@ -31,11 +31,10 @@ public:
     bool MouseIsDown = false;
     PartikelSystem2::PartikelListe Liste;
 
-    // Starts a fresh list with gravity 400 and sets the animation running.
+    // A fresh list and the box's gravity.
     void start();
 
-    // Five random particles, a white one at the pointer while a button is
-    // held, then one step of every particle and the survivors drawn.
+    // New particles, then every particle moved once and the survivors drawn.
     void frame(AnimationPlatform& platform, DrawingSurface& surface);
 
     void Form_MouseDown();

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <vector>
 
-// The About box's particles. Positions and speeds are fixed point with scale
-// 255 (not 256): the stored value is 255 times the value in twips. The y axis
-// points down. Overflowing 32-bit arithmetic raises a tavrel::RuntimeError.
+// The About box's particles, in fixed point: a stored value is 255 times the
+// value in twips, which keeps the arithmetic in whole numbers. The y axis
+// points down. Checked 32-bit arithmetic raises a tavrel::RuntimeError rather
+// than letting a particle wrap around to the other side of the box.
 namespace tavrel::PartikelSystem2 {
 
 struct Partikel {

@@ -4,7 +4,8 @@
 
 namespace tavrel {
 
-// Colour values in 0x00BBGGRR order (red in the low byte).
+// Colours are kept as 24-bit 0x00BBGGRR integers, red in the low byte, so that
+// the rules need no graphics library; a window converts them where it draws.
 using Colour = std::uint32_t;
 
 inline constexpr Colour FeltGreen = 0x00C000;

@@ -5,8 +5,9 @@
 
 namespace tavrel {
 
-// Evaluates the spin just recorded. It has no error handling of its own: the
-// first failing statement ends it, and nothing done so far is undone.
+// Evaluates the spin just recorded. An error ends the evaluation where it
+// happens, and the caller records the spin anyway: a half-written row is
+// better than a lost one.
 void TavrelSystem::Coup_Auswerten()
 {
     auto& grid = Frm_Tavrel.Grid;

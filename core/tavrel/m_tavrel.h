@@ -18,8 +18,8 @@ struct M_Tavrel {
     std::int32_t Einsatz = 0;        // stake of the coming spin, in units
     float Saldo = 0;                 // result of the latest spin
     float Partie = 0;                // balance of the running partie
-    // 32 bits, not 16: a long losing partie pushes the total past -32768 in
-    // ordinary play, and every later spin would then go unevaluated.
+    // 32 bits: a long losing partie takes the total below -32768 in ordinary
+    // play, and a narrower total would stop every later evaluation.
     std::int32_t Gesamt = 0;
     BoundedArray<float, NumberCount> Einsatz_Plein; // straight-up stake per number
     std::string Pleins_Gesetzt;      // the pleins of the latest spin, as the stake table shows them

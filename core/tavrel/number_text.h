@@ -5,8 +5,8 @@
 
 namespace tavrel {
 
-// Numbers become text in plain decimal: a leading minus for negatives, no
-// separators, no exponent, and no decimal point for whole values.
+// Plain decimal text, so that the stake table reads the same for any size of
+// number: std::to_string for whole types; singles never switch to an exponent.
 template <std::integral T>
 std::string decimalText(T value)
 {
@@ -15,7 +15,7 @@ std::string decimalText(T value)
 
 std::string decimalText(float value);
 
-// The numeric cells of the stake table begin with one blank.
+// The blank keeps a positive number in line with a negative one's minus.
 template <class T>
 std::string blankThen(T value)
 {

@@ -7,15 +7,16 @@
 
 namespace tavrel {
 
-// The betting system: its state, the models of the window's controls, the four
-// routines of the rules and the logic of the window's event handlers. A window
-// forwards its user events here and shows the control models.
+// The betting system: the state, the models of the window's controls and every
+// rule, so that the rules run and are tested without a window. A window only
+// forwards the player's events here and shows the models.
 class TavrelSystem : public M_Tavrel {
 public:
-    // The controls the routines write into, under the window's own name.
+    // Named after the window the models stand for, since the rules address
+    // the controls through it.
     MainWindowControls Frm_Tavrel;
 
-    // Start-up of the window: the eight columns of the stake table, nothing else.
+    // The window's start-up: the stake table's columns.
     void Form_Load();
 
     // The player clicked tableau cell Index (0 to 36): the number that fell.
@@ -24,7 +25,7 @@ public:
     void clickSwitch(std::int16_t Index);
     // Toggle handler of the switches, after switch Index has changed its value.
     void xpCheck_Click(std::int16_t Index);
-    // "&Reset"; also the first steps of "&Beenden".
+    // The menu's Reset; Beenden runs it too before the program ends.
     void M_Reset_Click();
 
     void Coup_Auswerten();
