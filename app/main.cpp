@@ -1,3 +1,4 @@
+#include "fonts/fonts.h"
 #include "frm_tavrel.h"
 #include "window/info_box.h"
 
@@ -5,7 +6,9 @@
 
 int main(int argc, char* argv[])
 {
+    std::thread fontconfig = tavrel::fonts::readConfigurationInBackground();
     QApplication app(argc, argv);
+    fontconfig.join();
     tavrel::PlayerSession session;
     tavrel::ui::Frm_Tavrel window(session);
     QObject::connect(&window, &tavrel::ui::Frm_Tavrel::infoRequested, &window,

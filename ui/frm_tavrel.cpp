@@ -18,7 +18,8 @@ Frm_Tavrel::Frm_Tavrel(PlayerSession& session, QWidget* parent, std::chrono::mil
 {
     setObjectName("Frm_Tavrel");
     setWindowTitle("Orrin Tavrel V1.0");
-    setWindowIcon(QIcon(":/tavrel.png"));
+    // Named as PNG, so that Qt does not load every image plugin to find out.
+    setWindowIcon(QIcon(QPixmap(":/tavrel.png", "PNG")));
     setFont(fonts::msSansSerif(8.25));
 
     // The stake table takes its columns from the start-up, so that runs first.

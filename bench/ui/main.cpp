@@ -1,10 +1,13 @@
 #include "click_timing.h"
 #include "first_paint_timing.h"
+#include "fonts/fonts.h"
 #include "undo_timing.h"
 
 #include <QApplication>
 
 #include <algorithm>
+#include <string_view>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -25,7 +28,12 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window's child starts as the program does, the empty one as any Qt program.
+    const bool windowChild = argc == 3 && std::string_view(argv[1]) == "--first-paint" && std::string_view(argv[2]) == "window";
+    std::thread fontconfig = windowChild ? tavrel::fonts::readConfigurationInBackground() : std::thread();
     QApplication app(argc, argv);
+    if (fontconfig.joinable())
+        fontconfig.join();
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == "--first-paint")
         return showAndReportFirstPaint(args[2]);

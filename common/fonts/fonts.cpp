@@ -2,6 +2,8 @@
 
 #include <QtMath>
 
+#include <fontconfig/fontconfig.h>
+
 namespace tavrel::fonts {
 
 namespace {
@@ -31,6 +33,11 @@ QFont tahoma(double points, bool underline)
     QFont font = sans(points);
     font.setUnderline(underline);
     return font;
+}
+
+std::thread readConfigurationInBackground()
+{
+    return std::thread([] { FcInit(); });
 }
 
 } // namespace tavrel::fonts

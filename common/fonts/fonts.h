@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <thread>
+
 namespace tavrel::fonts {
 
 // The windows were laid out for MS Sans Serif and Tahoma, which Linux lacks; all
@@ -9,5 +11,10 @@ namespace tavrel::fonts {
 // so that text fits the pixel geometry whatever the screen's dpi.
 QFont msSansSerif(double points, bool bold = false);
 QFont tahoma(double points, bool underline = false);
+
+// Fontconfig reads its configuration files on first use, the largest part of
+// the way to the first painted window. Started before the QApplication and
+// joined after it, this reads them while Qt connects to the display.
+std::thread readConfigurationInBackground();
 
 } // namespace tavrel::fonts
