@@ -1,10 +1,8 @@
 #include "particles/kollision_engine_2d.h"
 #include "particles/partikel_system_2.h"
-#include "tavrel/runtime_error.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 using namespace tavrel;
@@ -12,11 +10,6 @@ using namespace tavrel::KollisionEngine2D;
 using namespace tavrel::PartikelSystem2;
 
 namespace {
-
-struct RecordingSurface : DrawingSurface {
-    void setPoint(float x, float y, std::int32_t colour) override { points.emplace_back(x, y, colour); }
-    std::vector<std::tuple<float, float, std::int32_t>> points;
-};
 
 PartikelListe freshList()
 {
@@ -42,19 +35,6 @@ TEST(KollisionEngine2D, ComponentsAndRoundedDistances)
         EXPECT_EQ(Distance(x1, y1, x2, y2), distance) << x1 << " " << y1 << " " << x2 << " " << y2;
 }
 
-TEST(PartikelSystem2, MovesByTheOldSpeedThenTakesGravity)
-{
-    PartikelListe list = freshList();
-    AddPartikel(list, 100, 200, 0, 0x123456, 7, 1000);
-    for (const Partikel& expected : {Partikel{0, 0, 255000, 1785, 0, 25500, 51000, 0x123456},
-                                     Partikel{1785, 0, 255000, 1785, 400, 27285, 51000, 0x123456},
-                                     Partikel{3570, 400, 255000, 1785, 800, 29070, 51400, 0x123456},
-                                     Partikel{5355, 1200, 255000, 1785, 1200, 30855, 52200, 0x123456}}) {
-        EXPECT_EQ(list.Items.at(1), expected);
-        UpdatePartikel(list, 400);
-    }
-}
-
 TEST(PartikelSystem2, RetiredByTheUpdateThatCarriesItStrictlyBeyondItsRange)
 {
     // Angle, speed, range, gravity, and the update that retires a lone particle. After one
@@ -74,6 +54,8 @@ TEST(PartikelSystem2, RetiredByTheUpdateThatCarriesItStrictlyBeyondItsRange)
 TEST(PartikelSystem2, RemovalsCloseTheGapAndEveryOtherParticleStillMovesOnce)
 {
     PartikelListe list = freshList();
+    UpdatePartikel(list, 400);
+    EXPECT_EQ(list.Items, std::vector<Partikel>(1)) << "the dummy is never moved";
     for (std::int32_t colour = 1; colour <= 5; ++colour)
         AddPartikel(list, 0, 0, 0, colour, 7, colour == 2 || colour == 3 ? 0 : 1000);
     UpdatePartikel(list, 400);
@@ -85,34 +67,4 @@ TEST(PartikelSystem2, RemovalsCloseTheGapAndEveryOtherParticleStillMovesOnce)
     EXPECT_EQ(colourAndTravel, (decltype(colourAndTravel){{0, 0}, {1, 1785}, {4, 1785}, {5, 1785}}));
     RemovePartikel(list, 3);
     EXPECT_EQ(std::pair(list.Count, list.Items.size()), std::pair(2, std::size_t(3)));
-    // Removing the dummy of an empty list would leave it without bounds.
-    list = freshList();
-    EXPECT_THROW(RemovePartikel(list, 0), RuntimeError);
-}
-
-TEST(PartikelSystem2, DrawsFivePointsAParticleInWholeTwipsAndNothingForAFreshList)
-{
-    PartikelListe list = freshList();
-    RecordingSurface surface;
-    UpdatePartikel(list, 400);
-    DrawPartikel(surface, list);
-    EXPECT_EQ(list.Items, std::vector<Partikel>(1));
-    // After one move at angle 1 it is at (1785, -31) / 255 twips, truncated toward zero: (7, 0).
-    AddPartikel(list, 0, 0, 1, 7, 7, 1000);
-    UpdatePartikel(list, 400);
-    DrawPartikel(surface, list);
-    EXPECT_EQ(surface.points, (decltype(surface.points){{7, 0, 7}, {17, 10, 7}, {27, -20, 7}, {-3, 10, 7}, {-3, -10, 7}}));
-}
-
-TEST(Particles, Overflowing32BitArithmeticRaisesARuntimeError)
-{
-    EXPECT_THROW(Distance(0, 0, 100000, 1), RuntimeError);
-    EXPECT_THROW(Distance(INT32_MIN, 0, 0, 0), RuntimeError);
-    EXPECT_THROW(AngleToY(90, INT32_MIN), RuntimeError);
-    EXPECT_THROW(AngleToX(180, INT32_MIN), RuntimeError);
-    PartikelListe list = freshList();
-    AddPartikel(list, 8421504, 0, 0, 0, 7, 1000); // the largest x that scale 255 holds
-    EXPECT_THROW(AddPartikel(list, 8421505, 0, 0, 0, 7, 1000), RuntimeError);
-    EXPECT_EQ(list.Count, 1);
-    EXPECT_THROW(UpdatePartikel(list, 400), RuntimeError);
 }

@@ -39,7 +39,8 @@ TEST(ReplayParticles, MalformedLinesStopTheRunWithStatus2AndOverflowWithStatus1)
         {MalformedLine, "angle 1 2.5"}, {MalformedLine, "deg inf"}, {MalformedLine, "deg 1.5x"},
         {MalformedLine, "deg 1 2"}, {MalformedLine, "Deg 1"}, {RunTimeFailure, "add 8421505 0 0 0 7 1000"},
         {RunTimeFailure, "distance 0 0 40000 40000"}, {RunTimeFailure, "angle 0 -2147483648"},
-        {RunTimeFailure, "remove 0"}, {RunTimeFailure, "add 8421504 0 0 0 7 1000\nupdate 400"}};
+        {RunTimeFailure, "remove 0"}, {RunTimeFailure, "distance -2147483648 0 0 0"},
+        {RunTimeFailure, "angle 180 -2147483648"}, {RunTimeFailure, "add 8421504 0 0 0 7 1000\nupdate 400"}};
     for (const auto& [status, line] : lines) {
         const ReplayRun run = replay("deg 0\n" + line + "\ndeg 1\n");
         EXPECT_EQ(run.status, status) << line;
