@@ -9,11 +9,7 @@
 
 using namespace tavrel::about;
 
-namespace {
-
 const QColor lightCyan(192, 255, 255);
-
-} // namespace
 
 class FrmInfoTest : public QObject {
     Q_OBJECT
