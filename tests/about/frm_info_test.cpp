@@ -38,7 +38,8 @@ private slots:
         frame.setPoint(15 * 2, 15 * 1, 0x00FF00);
         for (const QPoint device : {QPoint(4, 2), QPoint(5, 2), QPoint(4, 3), QPoint(5, 3)})
             QCOMPARE(frame.image().pixelColor(device), QColor(Qt::green));
-        QCOMPARE(frame.image().pixelColor(7, 3), QColor(Qt::blue));
+        QCOMPARE(frame.image().pixelColor(6, 2), QColor(Qt::blue)); // a point lights its own pixels only
+        QCOMPARE(frame.image().pixelColor(4, 4), lightCyan);
         QCOMPARE(frame.image().pixelColor(8, 3), lightCyan);
     }
 
