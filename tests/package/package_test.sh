@@ -37,5 +37,5 @@ program=$tree/usr/bin/$(sed -n 's/^Exec=//p' "$desktop")
 missing=$(ldd "$program" | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
 
-bash "$here/end_to_end.sh" "$program" "$work/run"
+bash "$here/play_and_quit.sh" "$program" "$work/run"
 echo "package: lintian clean, files in place, the unpacked program played a partie and ended with status 0"
