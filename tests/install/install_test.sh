@@ -6,7 +6,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/tavrel \
+for f in bin/tavrel bin/tavrel-sim \
          share/applications/de.tavrel.Tavrel.desktop \
          share/metainfo/de.tavrel.Tavrel.metainfo.xml \
          share/icons/hicolor/64x64/apps/de.tavrel.Tavrel.png; do
