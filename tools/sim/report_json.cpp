@@ -4,12 +4,12 @@ namespace tavrel::sim {
 
 namespace {
 
-nlohmann::json valueOrNull(const std::optional<std::int64_t>& value)
+nlohmann::ordered_json valueOrNull(const std::optional<std::int64_t>& value)
 {
-    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
 }
 
-nlohmann::json percentilesJson(const Percentiles& p)
+nlohmann::ordered_json percentilesJson(const Percentiles& p)
 {
     return {{"median", valueOrNull(p.median)},
             {"p90", valueOrNull(p.p90)},
@@ -19,9 +19,9 @@ nlohmann::json percentilesJson(const Percentiles& p)
 
 } // namespace
 
-nlohmann::json reportJson(const Report& r)
+nlohmann::ordered_json reportJson(const Report& r)
 {
-    nlohmann::json ruin = nlohmann::json::array();
+    nlohmann::ordered_json ruin = nlohmann::ordered_json::array();
     for (const RuinRisk& risk : r.ruin)
         ruin.push_back({{"bankroll", risk.bankroll},
                         {"sessions", risk.ruinedSessions},
@@ -29,7 +29,7 @@ nlohmann::json reportJson(const Report& r)
                         {"low", risk.low},
                         {"high", risk.high}});
     return {
-        {"seed", r.seed ? nlohmann::json(*r.seed) : nlohmann::json(nullptr)},
+        {"seed", r.seed ? nlohmann::ordered_json(*r.seed) : nlohmann::ordered_json(nullptr)},
         {"stufeHalten", r.stufeHalten},
         {"partial", r.partial},
         {"sessions", r.sessions},
@@ -41,7 +41,7 @@ nlohmann::json reportJson(const Report& r)
         {"largestStake", {{"median", valueOrNull(r.largestStakeMedian)}, {"max", valueOrNull(r.largestStakeMax)}}},
         {"turnover", r.turnover},
         {"result", r.result},
-        {"resultPerTurnover", r.resultPerTurnover ? nlohmann::json(*r.resultPerTurnover) : nlohmann::json(nullptr)},
+        {"resultPerTurnover", r.resultPerTurnover ? nlohmann::ordered_json(*r.resultPerTurnover) : nlohmann::ordered_json(nullptr)},
         {"fairWheelEdge", FairWheelEdge},
         {"ruin", ruin},
         {"overflows", {{"gesamt", r.stoppedEvaluations}, {"anzahlCoups", r.stuckSpinCounters}}},

@@ -7,6 +7,6 @@
 namespace tavrel::sim {
 
 // The same report as one JSON document; absent figures are null.
-nlohmann::json reportJson(const Report& report);
+nlohmann::ordered_json reportJson(const Report& report);
 
 } // namespace tavrel::sim

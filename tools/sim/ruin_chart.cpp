@@ -63,7 +63,9 @@ void drawFrame(QPainter& p, const Plot& plot, const QString& title, const QStrin
     font.setPixelSize(12);
     p.setFont(font);
     p.setPen(Ink);
-    for (int d = 0; d <= plot.decades; ++d) {
+    // Every other decade when a label would run into the next one.
+    const int every = plot.area.width() / plot.decades < 60 ? 2 : 1;
+    for (int d = 0; d <= plot.decades; d += every) {
         const double x = plot.x(std::pow(10.0, d));
         p.drawText(QRectF(x - 40, plot.area.bottom() + 4, 80, 16), Qt::AlignHCenter | Qt::AlignTop, unitsLabel(d));
     }
@@ -178,7 +180,7 @@ bool writeRuinChart(const Report& report, const std::string& path)
     drawShareTicks(p, ruin);
     drawRuin(p, ruin, report);
 
-    const Plot depth{QRectF(490, 70, 290, 360), decades, true, shareDecades};
+    const Plot depth{QRectF(490, 70, 280, 360), decades, true, shareDecades};
     drawFrame(p, depth, "Tiefe der Partien", "Tiefe x in Stücken", "Partien mit Saldo unter -x");
     drawShareTicks(p, depth);
     drawDepths(p, depth, report.partieDrawdowns);

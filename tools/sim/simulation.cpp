@@ -11,16 +11,6 @@
 
 namespace tavrel::sim {
 
-std::uint64_t Wheels::totalSpins() const
-{
-    if (recorded.empty())
-        return sessions * spinsPerSession;
-    std::uint64_t total = 0;
-    for (const auto& spins : recorded)
-        total += spins.size();
-    return total;
-}
-
 namespace {
 
 // Progress is published in batches so the threads do not fight over one counter.
