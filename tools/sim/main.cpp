@@ -97,7 +97,8 @@ int main(int argc, char** argv)
                 std::mutex mutex;
                 std::condition_variable_any tick;
                 std::unique_lock lock(mutex);
-                while (!tick.wait_for(lock, stop, std::chrono::milliseconds(250), [] { return false; }))
+                // Wakes every quarter second, or at once when the run is over.
+                while (!tick.wait_for(lock, stop, std::chrono::milliseconds(250), [&] { return stop.stop_requested(); }))
                     line.show(spinsDone.load());
                 line.finish();
             });
