@@ -1,5 +1,6 @@
 #include "observed_table.h"
 #include "replay_run.h"
+#include "simulation.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,8 @@ void expectSameAsReplay(const std::vector<std::int16_t>& spins, bool halten)
     ASSERT_EQ(rows.size(), spins.size());
 
     ObservedTable table(halten);
-    int ended = 0;
+    std::uint64_t ended = 0;
+    std::int64_t turnover = 0, result = 0;
     for (std::size_t i = 0; i < spins.size(); ++i) {
         const PlayedSpin spin = table.click(spins[i]);
         const auto& row = rows.at(i);
@@ -43,8 +45,19 @@ void expectSameAsReplay(const std::vector<std::int16_t>& spins, bool halten)
         // A partie ends exactly when its row shows a balance above 0.
         EXPECT_EQ(spin.partieEnded, cellNumber(row, 7) > 0);
         ended += spin.partieEnded;
+        turnover += cellNumber(row, 5);
+        result += cellNumber(row, 6);
     }
-    EXPECT_GT(ended, 10) << "the sequence should end many parties";
+    EXPECT_GT(ended, 10u) << "the sequence should end many parties";
+
+    // The same spins as a recorded wheel, through the whole run.
+    const std::atomic<bool> stop{false};
+    std::atomic<std::uint64_t> spinsDone{0};
+    const auto outcome = tavrel::sim::runSessions(tavrel::sim::Wheels::fromRecords({spins}), halten, 1, {stop, spinsDone});
+    EXPECT_EQ(outcome.totals.partiesCompleted, ended);
+    EXPECT_EQ(outcome.totals.turnover, turnover);
+    EXPECT_EQ(outcome.totals.result, result);
+    EXPECT_EQ(spinsDone, spins.size());
 }
 
 std::vector<std::int16_t> recordedSpins(unsigned seed, std::size_t count)
