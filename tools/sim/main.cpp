@@ -39,6 +39,7 @@ void stopOnInterrupt()
 {
     struct sigaction action {};
     action.sa_handler = onInterrupt;
+    action.sa_flags = SA_RESETHAND; // a second Ctrl+C ends the program at once
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
 }
