@@ -27,6 +27,15 @@ std::string contents(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+bool catchesInterrupt(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("SigCgt:"))
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1)) & 1;
+    return false;
+}
+
 class SimTool : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("tavrel-sim-test-" + std::to_string(getpid()));
@@ -108,7 +117,10 @@ TEST_F(SimTool, InterruptPrintsThePartialReportWithStatus130)
               "--threads", "2", static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // Interrupt only once the tool catches the signal, however slowly it starts.
+    while (!catchesInterrupt(child))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     kill(child, SIGINT);
     int status = 0;
     waitpid(child, &status, 0);
