@@ -7,10 +7,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tavrel::sim {
 
