@@ -20,7 +20,7 @@ done
 
 tree=$work/tree
 dpkg-deb -x "$deb" "$tree"
-for f in usr/bin/tavrel usr/share/man/man6/tavrel.6.gz \
+for f in usr/bin/tavrel usr/share/man/man6/tavrel.6.gz usr/bin/tavrel-sim usr/share/man/man6/tavrel-sim.6.gz \
          usr/share/applications/de.tavrel.Tavrel.desktop \
          usr/share/metainfo/de.tavrel.Tavrel.metainfo.xml \
          usr/share/icons/hicolor/64x64/apps/de.tavrel.Tavrel.png \

@@ -18,27 +18,29 @@ void GridModel::AddRow(std::string column1Text)
 {
     if (columns_.empty())
         throw RuntimeError("stake table has no columns");
-    if (rows_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+    if (rowCount_ == std::numeric_limits<std::int32_t>::max())
         throw RuntimeError("stake table is full");
     const int added = RowCount() + 1;
     rowAboutToBeAdded.notify(added);
-    rows_.emplace_back(columns_.size());
-    rows_.back().front() = std::move(column1Text);
+    if (keepsTexts_) {
+        rows_.emplace_back(columns_.size());
+        rows_.back().front() = std::move(column1Text);
+    }
+    ++rowCount_;
     rowAdded.notify(added);
 }
 
 void GridModel::SetCellText(long long rowIndex, long long column, std::string text)
 {
-    auto& cells = row(rowIndex);
-    if (column < 1 || column > static_cast<long long>(cells.size()))
-        throw RuntimeError("column out of bounds");
-    cells[static_cast<std::size_t>(column - 1)] = std::move(text);
+    checkCell(rowIndex, column);
+    if (keepsTexts_)
+        row(rowIndex)[static_cast<std::size_t>(column - 1)] = std::move(text);
     cellChanged.notify(static_cast<int>(rowIndex), static_cast<int>(column));
 }
 
 void GridModel::SetCurrentRow(long long rowIndex)
 {
-    row(rowIndex);
+    checkCell(rowIndex, 1);
     currentRow_ = static_cast<std::int32_t>(rowIndex);
     currentRowChanged.notify(currentRow_);
 }
@@ -47,17 +49,20 @@ void GridModel::ClearRows()
 {
     rowsAboutToBeCleared.notify();
     rows_.clear();
+    rowCount_ = 0;
     currentRow_ = 0;
     rowsCleared.notify();
 }
 
 void GridModel::RemoveLastRow()
 {
-    if (rows_.empty())
+    if (rowCount_ == 0)
         throw RuntimeError("stake table has no rows");
     const int removed = RowCount();
     rowAboutToBeRemoved.notify(removed);
-    rows_.pop_back();
+    if (keepsTexts_)
+        rows_.pop_back();
+    --rowCount_;
     rowRemoved.notify(removed);
     if (currentRow_ > RowCount()) {
         currentRow_ = RowCount();
@@ -67,21 +72,26 @@ void GridModel::RemoveLastRow()
 
 const std::string& GridModel::CellText(long long rowIndex, long long column) const
 {
-    const auto& cells = row(rowIndex);
-    if (column < 1 || column > static_cast<long long>(cells.size()))
+    static const std::string noText;
+    checkCell(rowIndex, column);
+    return keepsTexts_ ? row(rowIndex)[static_cast<std::size_t>(column - 1)] : noText;
+}
+
+void GridModel::checkCell(long long rowIndex, long long column) const
+{
+    if (rowIndex < 1 || rowIndex > rowCount_)
+        throw RuntimeError("row out of bounds");
+    if (column < 1 || column > static_cast<long long>(columns_.size()))
         throw RuntimeError("column out of bounds");
-    return cells[static_cast<std::size_t>(column - 1)];
 }
 
 std::vector<std::string>& GridModel::row(long long index)
 {
-    return const_cast<std::vector<std::string>&>(std::as_const(*this).row(index));
+    return rows_[static_cast<std::size_t>(index - 1)];
 }
 
 const std::vector<std::string>& GridModel::row(long long index) const
 {
-    if (index < 1 || index > static_cast<long long>(rows_.size()))
-        throw RuntimeError("row out of bounds");
     return rows_[static_cast<std::size_t>(index - 1)];
 }
 

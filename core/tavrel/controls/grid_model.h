@@ -25,11 +25,16 @@ public:
     void AddColumn(std::string key, std::string caption, std::int32_t widthTwips,
                    std::optional<std::int32_t> alignment = std::nullopt);
     void AddRow(std::string column1Text);
-    std::int32_t RowCount() const { return static_cast<std::int32_t>(rows_.size()); }
+    std::int32_t RowCount() const { return rowCount_; }
     // Row(row).CellText(column) = text
     void SetCellText(long long row, long long column, std::string text);
     void SetCurrentRow(long long row);
     void ClearRows();
+    // Off, the table counts its rows and tells of every write as before, but
+    // keeps no text: a simulation of millions of spins reads none, and its
+    // memory must not grow with them. Cells then read as empty. Set it before
+    // the first row.
+    void SetKeepsTexts(bool keeps) { keepsTexts_ = keeps; }
     // Takes back the newest row; the current row moves to the new last row if it was beyond it.
     void RemoveLastRow();
 
@@ -49,12 +54,15 @@ public:
     Notifier<int> currentRowChanged; // the new current row
 
 private:
+    void checkCell(long long row, long long column) const;
     std::vector<std::string>& row(long long index);
     const std::vector<std::string>& row(long long index) const;
 
     std::vector<Column> columns_;
-    std::deque<std::vector<std::string>> rows_;
+    std::deque<std::vector<std::string>> rows_; // empty while no texts are kept
+    std::int32_t rowCount_ = 0;
     std::int32_t currentRow_ = 0;
+    bool keepsTexts_ = true;
 };
 
 } // namespace tavrel
