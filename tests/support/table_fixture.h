@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,7 @@ protected:
     TableFixture() { sys.Form_Load(); }
 
     void click(int n) { sys.xpLabel_Tableau_Click(static_cast<std::int16_t>(n)); }
-    void clickAll(std::initializer_list<int> numbers)
-    {
-        for (int n : numbers)
-            click(n);
-    }
+    void clickAll(std::initializer_list<int> numbers) { std::ranges::for_each(numbers, [this](int n) { click(n); }); }
     void aktiv() { sys.clickSwitch(0); }
     void halten() { sys.clickSwitch(1); }
 
