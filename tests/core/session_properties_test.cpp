@@ -1,15 +1,95 @@
-#include "invariants.h"
-#include "observable_state.h"
-
+#include "tavrel/number_text.h"
 #include "tavrel/player_session.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
 #include <rapidcheck/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
 namespace tavrel::test {
 
 namespace {
+
+// What the system must hold between any two user events: every broken rule, in words.
+std::vector<std::string> invariantViolations(const TavrelSystem& sys)
+{
+    const auto& c = sys.Frm_Tavrel;
+    std::vector<std::string> broken;
+    const auto check = [&](bool holds, const char* rule) {
+        if (!holds)
+            broken.push_back(rule);
+    };
+    int m = 0; // active chevals
+    while (m < ChevalCount && c.lbl_Cheval(m).Visible())
+        ++m;
+
+    std::vector<std::string> expectedList;
+    for (int k = 0; k < ChevalCount; ++k) {
+        const Cheval& ch = ChevalTable[k];
+        const bool active = k < m;
+        check(c.lbl_Cheval(k).Visible() == active, "active chevals are the first m");
+        check(active == (sys.Einsatz_Cheval(k) > 0), "a cheval has a stake exactly while active");
+        const float half = static_cast<float>(sys.Einsatz_Cheval(k)) / 2;
+        check(sys.Einsatz_Plein(ch.first) == half && sys.Einsatz_Plein(ch.second) == half,
+              "each number of a cheval carries half its units");
+        if (active) {
+            expectedList.push_back(decimalText(ch.first));
+            expectedList.push_back(decimalText(ch.second));
+            check(c.lbl_Cheval(k).Caption() == std::string(ch.captionPrefix) + decimalText(sys.Einsatz_Cheval(k)),
+                  "a visible cheval label shows its stake");
+        }
+    }
+    check(c.List.items() == expectedList, "the list holds the pleins of the active chevals in order");
+    check(sys.Anzahl_Pleins == 2 * m, "Anzahl_Pleins is twice the active chevals");
+
+    for (int n = 0; n < NumberCount; ++n) {
+        const bool plein = std::find(expectedList.begin(), expectedList.end(), decimalText(n)) != expectedList.end();
+        check(c.Check.Value(n) == (plein ? 1 : 0), "Check marks exactly the active pleins");
+        check(c.xpLabel_Tableau.cell(n).backColor == (plein ? Yellow : FeltGreen), "active pleins are yellow");
+        check(c.xpLabel_Tableau.cell(n).numberColor == NumberColor(n), "numbers keep their colour");
+        if (!plein)
+            check(sys.Einsatz_Plein(n) == 0, "a number on no active cheval carries nothing");
+    }
+
+    check(c.Check.Value(0) == c.xpCheck.Value(0), "a partie runs exactly while System aktiv is checked");
+    check((m > 0) == (c.Check.Value(0) == 1), "a running partie has cheval 0,2");
+    const int sum = std::accumulate(sys.Einsatz_Cheval.begin(), sys.Einsatz_Cheval.end(), 0);
+    check(sys.Einsatz == sum, "Einsatz is the sum of the cheval stakes");
+    if (m < ChevalCount)
+        check(sys.Stufe == m, "during the build-up Stufe counts the active chevals");
+    else
+        check(sys.Stufe >= 1 && sys.Stufe <= 10, "in the progression Stufe cycles through 1 to 10");
+    check(sys.Partie <= 0, "a partie above 0 has ended");
+
+    check(c.Lbl_Pleins.Caption() == "Pleins= " + decimalText(sys.Anzahl_Pleins), "Lbl_Pleins mirrors Anzahl_Pleins");
+    check(c.Lbl_Stufe.Caption() == "Stufe= " + decimalText(sys.Stufe), "Lbl_Stufe mirrors Stufe");
+    check(c.Grid.CurrentRow() == c.Grid.RowCount(), "the newest row is the current one");
+    if (c.Grid.RowCount() > 0)
+        check(c.Grid.CellText(c.Grid.RowCount(), 1) == blankThen(sys.Anzahl_Coups), "the newest row counts every spin");
+    return broken;
+}
+
+// Everything a player could see or the rules could read.
+struct ObservableState {
+    M_Tavrel variables;
+    ControlsSnapshot controls;
+    std::vector<std::vector<std::string>> rows;
+    bool operator==(const ObservableState&) const = default;
+};
+
+ObservableState capture(const TavrelSystem& sys)
+{
+    const auto& grid = sys.Frm_Tavrel.Grid;
+    ObservableState s{sys, sys.Frm_Tavrel.snapshot(), {}};
+    for (int r = 1; r <= grid.RowCount(); ++r) {
+        auto& row = s.rows.emplace_back();
+        for (int col = 1; col <= static_cast<int>(grid.columns().size()); ++col)
+            row.push_back(grid.CellText(r, col));
+    }
+    return s;
+}
 
 constexpr int FirstSwitch = 37;
 constexpr int ResetEvent = 39;
