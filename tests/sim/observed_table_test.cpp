@@ -58,4 +58,13 @@ TEST(ObservedTable, EverySpinMatchesTheReplayToolsRowWithAndWithoutStufeHalten)
     expectSameAsReplay(12, true);
 }
 
+// The run figures check the balance and the count; this checks the system stays mid-partie.
+TEST(ObservedTable, ABalanceOfExactlyZeroAfterAHitDoesNotEndThePartie)
+{
+    tavrel::sim::ObservedTable table(false);
+    for (const std::int16_t n : {35, 26, 26, 29, 34, 0, 14, 1})
+        table.click(n);
+    EXPECT_GT(table.system().Stufe, 1) << "the partie goes on";
+}
+
 } // namespace
