@@ -25,9 +25,9 @@ private slots:
         QCOMPARE(clean.pixelColor(4, 1), lightCyan);
         frame.setPoint(15 * 9 + 14, 0, 0x0000FF);   // red sits in the low byte
         frame.setPoint(0, 15 * 5 + 7.5f, 0xFF0000); // blue
-        QCOMPARE(frame.image().pixelColor(9, 0), QColor(Qt::red));
-        QCOMPARE(frame.image().pixelColor(0, 5), QColor(Qt::blue));
         const QImage inside = frame.image();
+        QCOMPARE(inside.pixelColor(9, 0), QColor(Qt::red));
+        QCOMPARE(inside.pixelColor(0, 5), QColor(Qt::blue));
         for (const QPointF outside : {QPointF(-1, 0), QPointF(15 * 10, 0), QPointF(0, 15 * 6)})
             frame.setPoint(outside.x(), outside.y(), 0xFFFFFF);
         QCOMPARE(frame.image(), inside);
@@ -36,19 +36,18 @@ private slots:
 
         frame.setDevicePixelRatio(2);
         frame.setPoint(15 * 2, 15 * 1, 0x00FF00);
-        for (const QPoint device : {QPoint(4, 2), QPoint(5, 2), QPoint(4, 3), QPoint(5, 3)})
-            QCOMPARE(frame.image().pixelColor(device), QColor(Qt::green));
-        QCOMPARE(frame.image().pixelColor(6, 2), QColor(Qt::blue)); // a point lights its own pixels only
-        QCOMPARE(frame.image().pixelColor(4, 4), lightCyan);
-        QCOMPARE(frame.image().pixelColor(8, 3), lightCyan);
+        // A point lights its own four device pixels only; the picture keeps its logical size.
+        const std::pair<QPoint, QColor> pixels[] = {{{4, 2}, Qt::green}, {{5, 2}, Qt::green}, {{4, 3}, Qt::green}, {{5, 3}, Qt::green},
+                                                    {{6, 2}, Qt::blue}, {{4, 4}, lightCyan}, {{8, 3}, lightCyan}};
+        for (const auto& [device, colour] : pixels)
+            QCOMPARE(frame.image().pixelColor(device), colour);
     }
 
     void windowAsDesigned()
     {
         Frm_Info box;
         QCOMPARE(box.objectName() + box.windowTitle(), QString("Frm_InfoInfo Orrin Tavrel"));
-        QCOMPARE(box.minimumSize(), QSize(658, 313));
-        QCOMPARE(box.maximumSize(), QSize(658, 313));
+        QVERIFY(box.minimumSize() == QSize(658, 313) && box.maximumSize() == QSize(658, 313));
         const Qt::WindowFlags shown = Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
         QCOMPARE(box.windowFlags() & shown, Qt::WindowFlags(Qt::Tool | Qt::WindowCloseButtonHint));
         const auto* label1 = box.findChild<QLabel*>("Label1");

@@ -44,8 +44,8 @@ std::pair<double, std::uint32_t> waitFrom(std::uint32_t back)
     const auto real = std::chrono::steady_clock::now();
     const std::uint32_t start = GetTickCount() - back;
     waitSince(start, 10);
-    const std::uint32_t ticks = ticksBetween(start, GetTickCount());
-    return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - real).count(), ticks};
+    return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - real).count(),
+            ticksBetween(start, GetTickCount())};
 }
 
 } // namespace
@@ -65,9 +65,8 @@ TEST(InfoAnimation, RandomParticlesTakeSixNumbersInOrderAndReadTheSizeAnew)
     ASSERT_EQ(animation.Liste.Count, 5);
     const auto& first = animation.Liste.Items[1];
     EXPECT_EQ(startOf(first), std::pair(4936, 1175)); // 9870 * 0.5 + 1 and 0.25 * 4695 + 1
-    EXPECT_EQ(first.SpeedX, -31); // cos(0.25 * 360 + 1 degrees) * 7 * 255
-    EXPECT_EQ(first.MaxRange, 1000 * 255);
-    EXPECT_EQ(first.Color, 192 + 256 * 192 + 65536 * 255); // blue 382.7 counts as 255
+    // SpeedX is cos(0.25 * 360 + 1 degrees) * 7 * 255; blue 382.7 counts as 255.
+    EXPECT_EQ(std::tuple(first.SpeedX, first.MaxRange, first.Color), std::tuple(-31, 1000 * 255, 192 + 256 * 192 + 65536 * 255));
     // Moved once by the frame's update, gravity 400 taken after the move.
     EXPECT_EQ(std::pair(first.TravelX, first.TravelY), std::pair(first.SpeedX, first.SpeedY - 400));
     // Ties go to the even neighbour: x = 3 * 0.5 + 1 = 2.5 and y = 0.5 * 5 + 1 = 3.5.

@@ -8,27 +8,29 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace {
 
 using namespace tavrel::sim;
 
-RunOutcome run(const Wheels& wheels, unsigned threads, bool halten = false)
+RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false)
 {
-    const std::atomic<bool> stop{false};
+    const std::atomic<bool> stop{stopped};
     std::atomic<std::uint64_t> spinsDone{0};
-    return runSessions(wheels, halten, threads, {stop, spinsDone});
+    return runSessions(wheels, false, threads, {stop, spinsDone});
 }
 
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 {
-    const auto wheels = Wheels::simulated(12, 3000, 42);
-    const auto bankrolls = std::vector<std::int64_t>{100, 10'000};
-    const auto one = reportJson(makeReport(run(wheels, 1).totals, bankrolls, false));
-    EXPECT_EQ(reportJson(makeReport(run(wheels, 2).totals, bankrolls, false)), one);
-    EXPECT_EQ(reportJson(makeReport(run(wheels, 5).totals, bankrolls, false)), one);
+    const auto json = [](std::uint64_t seed, unsigned threads) {
+        return reportJson(makeReport(run(Wheels::simulated(12, 3000, seed), threads).totals, {100, 10'000}, false));
+    };
+    const auto one = json(42, 1);
+    for (const unsigned threads : {2u, 5u})
+        EXPECT_EQ(json(42, threads), one);
     EXPECT_EQ(one.at("spins"), 36000);
-    EXPECT_NE(reportJson(makeReport(run(Wheels::simulated(12, 3000, 43), 2).totals, bankrolls, false)), one);
+    EXPECT_NE(json(43, 2), one);
 }
 
 // Three recorded sessions: 5, 4 ends a partie whose balance was at worst -1;
@@ -37,28 +39,20 @@ TEST(RunFigures, PartiesAndRuinCountFromTheRowsBalances)
 {
     const auto outcome = run(Wheels::fromRecords({{5, 4}, {5, 5, 4}, {35, 26, 26, 29, 34, 0, 14, 1}}), 2);
     const Report report = makeReport(outcome.totals, {1, 2, 3, 100}, false);
-    EXPECT_FALSE(report.partial);
-    EXPECT_EQ(report.spins, 13u);
-    EXPECT_EQ(report.partiesCompleted, 2u);
-    EXPECT_EQ(report.partiesOpen, 1u);
-    EXPECT_EQ(report.partieLength.max, 3);
-    EXPECT_EQ(report.deepestBalance.median, -1);
-    EXPECT_EQ(report.deepestBalance.max, -3);
-    EXPECT_EQ(report.largestStakeMax, 8);
-
-    // "Fell below -B" is strict: a balance of exactly -B is not ruin.
-    ASSERT_EQ(report.ruin.size(), 4u);
-    EXPECT_EQ(report.ruin[0].ruinedSessions, 2u); // -3, and the open partie went to -15
-    EXPECT_EQ(report.ruin[1].ruinedSessions, 2u);
-    EXPECT_EQ(report.ruin[2].ruinedSessions, 1u); // -3 is not below -3
-    EXPECT_EQ(report.ruin[3].ruinedSessions, 0u);
+    EXPECT_EQ(std::tuple(report.partial, report.spins, report.partiesCompleted, report.partiesOpen), std::tuple(false, 13u, 2u, 1u));
+    EXPECT_EQ(std::tuple(report.partieLength.max, report.deepestBalance.median, report.deepestBalance.max,
+                         report.largestStakeMax),
+              std::tuple(3, -1, -3, 8));
+    // "Fell below -B" is strict: -3 is not below -3; the open partie went to -15.
+    std::vector<std::uint64_t> ruined;
+    for (const RuinRisk& risk : report.ruin)
+        ruined.push_back(risk.ruinedSessions);
+    EXPECT_EQ(ruined, (std::vector<std::uint64_t>{2, 2, 1, 0}));
 }
 
 TEST(RunFigures, AStopRequestReportsOnlyFinishedSessionsAsPartial)
 {
-    const std::atomic<bool> stop{true};
-    std::atomic<std::uint64_t> spinsDone{0};
-    const auto outcome = runSessions(Wheels::simulated(4, 100, 1), false, 2, {stop, spinsDone});
+    const auto outcome = run(Wheels::simulated(4, 100, 1), 2, true);
     EXPECT_TRUE(outcome.partial);
     EXPECT_EQ(outcome.totals.sessions, 0u);
 }
@@ -75,9 +69,8 @@ TEST(Statistics, NearestRankPercentiles)
     Tally hundred;
     for (int v = 100; v >= 1; --v)
         hundred.add(v);
-    EXPECT_EQ(hundred.percentile(50), 50);
-    EXPECT_EQ(hundred.percentile(90), 90);
-    EXPECT_EQ(hundred.percentile(99), 99);
+    for (const int p : {50, 90, 99})
+        EXPECT_EQ(hundred.percentile(p), p);
     EXPECT_EQ(hundred.max(), 100);
     EXPECT_EQ(hundred.countAbove(90), 10u);
 
@@ -91,15 +84,14 @@ TEST(Statistics, NearestRankPercentiles)
 
 TEST(Statistics, WilsonScoreInterval)
 {
-    const auto none = wilsonInterval(0, 10);
-    EXPECT_DOUBLE_EQ(none.low, 0.0);
-    EXPECT_NEAR(none.high, 0.2775, 1e-4);
-    const auto all = wilsonInterval(10, 10);
-    EXPECT_NEAR(all.low, 0.7225, 1e-4);
-    EXPECT_DOUBLE_EQ(all.high, 1.0);
-    const auto half = wilsonInterval(50, 100);
-    EXPECT_NEAR(half.low, 0.4038, 1e-4);
-    EXPECT_NEAR(half.high, 0.5962, 1e-4);
+    const std::tuple<int, int, double, double> cases[] = {{0, 10, 0.0, 0.2775}, {10, 10, 0.7225, 1.0}, {50, 100, 0.4038, 0.5962}};
+    for (const auto& [successes, trials, low, high] : cases) {
+        EXPECT_NEAR(wilsonInterval(successes, trials).low, low, 1e-4) << successes;
+        EXPECT_NEAR(wilsonInterval(successes, trials).high, high, 1e-4) << successes;
+    }
+    // The bounds stop exactly at 0 and 1.
+    EXPECT_DOUBLE_EQ(wilsonInterval(0, 10).low, 0.0);
+    EXPECT_DOUBLE_EQ(wilsonInterval(10, 10).high, 1.0);
 }
 
 TEST(Statistics, GermanNumbers)
