@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-// A stake table that keeps no texts (as the simulator's) still counts and
-// checks its rows as one that does; the simulator's own tests show that it
-// announces every write.
+// The simulator's table keeps no texts; its own tests show that every write is
+// still announced.
 TEST(GridWithoutTexts, CountsAndChecksRowsButKeepsNoText)
 {
     tavrel::TavrelSystem sys;

@@ -171,13 +171,9 @@ TEST(ClickHistory, OnlyAnUnbrokenChainOfClicksCanBeTakenBackAndOnlySoFar)
     PlayerSession session;
     session.system.Form_Load();
     std::vector<bool> availability;
-    const auto watching = session.history.availabilityChanged.subscribe([&](bool possible) { availability.push_back(possible); });
-
-    session.clickCell(5);
-    session.clickSwitch(0); // a switch ends the chain
-    session.clickCell(5);
-    session.clickCell(4);
-    session.reset(); // and so does a reset
+    const auto watching = session.history.availabilityChanged.subscribe([&](bool can) { availability.push_back(can); });
+    for (int event : {5, FirstSwitch, 5, 4, ResetEvent}) // a switch or a reset ends the chain
+        play(session, event);
     const auto afterReset = capture(session.system);
     session.undo();
     EXPECT_EQ(capture(session.system), afterReset) << "an undo with nothing to take back does nothing";

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
 #include <string>
 
 namespace tavrel::replay {
@@ -59,24 +58,6 @@ TEST(ReplaySession, UndoTakesBackClicksAndAMalformedLineStopsTheRun)
     ASSERT_EQ(run.lines.size(), 1u) << "no final dump after an error";
     EXPECT_NE(run.errors.find("line 4"), std::string::npos) << run.errors;
     EXPECT_NE(run.errors.find("click 40"), std::string::npos) << run.errors;
-}
-
-// The built tool, fed through a pipe as a tester would use it.
-TEST(ReplayTool, RunsFromStandardInput)
-{
-    const auto runTool = [](const std::string& input, std::string& output) {
-        const std::string command = "printf '" + input + "' | " TAVREL_REPLAY_PATH " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        return WEXITSTATUS(pclose(pipe));
-    };
-    std::string played, bad;
-    EXPECT_EQ(runTool("aktiv\\nclick 5\\nclick 4\\n", played), 0);
-    EXPECT_EQ(json::parse(played)["rows"][1][2], " 0, 2, 1, 4");
-    EXPECT_EQ(runTool("click 5\\nbogus\\n", bad), 2);
-    EXPECT_NE(bad.find("line 2"), std::string::npos) << bad;
 }
 
 } // namespace tavrel::replay

@@ -13,12 +13,11 @@ import pyatspi
 from Xlib import X, display, protocol
 
 CLICKS = 1000
-COLOURS = {0: "grün"}
-COLOURS.update({n: "rot" for n in (1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36)})
+REDS = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36}
 
 
 def colour(n):
-    return COLOURS.get(n, "schwarz")
+    return "grün" if n == 0 else "rot" if n in REDS else "schwarz"
 
 
 def wait_for(what, probe, seconds=30):
@@ -32,10 +31,7 @@ def wait_for(what, probe, seconds=30):
 
 
 def tavrel_app(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
+    return next((app for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == pid), None)
 
 
 def walk(acc, depth=0):
@@ -83,12 +79,8 @@ def info_then_close_ends_the_program(program):
         sys.exit("the About box does not wear the main window's icon")
     time.sleep(0.5)  # some frames of the animation
     close_as_a_window_manager_would(screen, box)
-    try:
-        status = program.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        sys.exit("closing the About box did not end the program")
-    if status != 0:
-        sys.exit(f"the program ended with status {status}")
+    if program.wait(timeout=10) != 0:
+        sys.exit(f"the program ended with status {program.returncode}")
     print("Info opened the About box, and closing it ended the program with status 0")
 
 
@@ -98,9 +90,7 @@ def main(tavrel, replay):
         app = wait_for("the program on the accessibility bus", lambda: tavrel_app(program.pid))
         wait_for("the window", lambda: subprocess.run(
             ["xdotool", "search", "--name", "^Orrin Tavrel V1.0$"], capture_output=True).returncode == 0)
-        names = {}
-        for acc in walk(app):
-            names.setdefault(acc.name, acc)
+        names = {acc.name: acc for acc in reversed(list(walk(app)))}
         cells = {n: centre(names[f"{n} {colour(n)}"]) for n in range(37)}
         table = next(acc for acc in walk(app) if acc.getRole() == pyatspi.ROLE_TABLE).queryTable()
 

@@ -18,10 +18,11 @@
 // stake table's model from the first moment, and short ways to the controls.
 struct WindowFixture {
     tavrel::PlayerSession session;
-    tavrel::ui::Frm_Tavrel window{session};
+    tavrel::ui::Frm_Tavrel window;
     std::unique_ptr<QAbstractItemModelTester> tester;
 
-    WindowFixture()
+    explicit WindowFixture(std::chrono::milliseconds digitPause = tavrel::ui::KeyboardSpinEntry::DefaultPause)
+        : window(session, nullptr, digitPause)
     {
         tester = std::make_unique<QAbstractItemModelTester>(
             grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
