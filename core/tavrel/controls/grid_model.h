@@ -30,10 +30,10 @@ public:
     void SetCellText(long long row, long long column, std::string text);
     void SetCurrentRow(long long row);
     void ClearRows();
-    // Off, the table counts its rows and tells of every write as before, but
-    // keeps no text: a simulation of millions of spins reads none, and its
-    // memory must not grow with them. Cells then read as empty. Set it before
-    // the first row.
+    // Off, the table still counts its rows and tells of every write, but keeps
+    // no text: a simulation of millions of spins reads none, and its memory
+    // must not grow with them. Cells then read as empty. Set it before the
+    // first row.
     void SetKeepsTexts(bool keeps) { keepsTexts_ = keeps; }
     // Takes back the newest row; the current row moves to the new last row if it was beyond it.
     void RemoveLastRow();
