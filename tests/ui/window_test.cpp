@@ -77,6 +77,7 @@ private slots:
             QCOMPARE(f.grid()->columnWidth(c), widths[c]);
         }
         QCOMPARE(f.shown(), f.session.system.Frm_Tavrel.snapshot());
+        QCOMPARE(tavrel::ui::toQColor(0x563412), QColor(0x12, 0x34, 0x56)); // 0x00BBGGRR
 
         QStringList menu;
         for (QAction* entry : f.window.menuBar()->actions())
