@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package without installing it: lintian, the files a desktop
-# and Debian need, the libraries of the unpacked program, and one partie played
-# on the unpacked program, started by its desktop entry's command.
+# and Debian need, the libraries of the unpacked program, and a start and end
+# of the unpacked program, started by its desktop entry's command.
 # Usage: package_test.sh PACKAGE.deb
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -38,4 +38,4 @@ missing=$(ldd "$program" | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
 
 bash "$here/play_and_quit.sh" "$program" "$work/run"
-echo "package: lintian clean, files in place, the unpacked program played a partie and ended with status 0"
+echo "package: lintian clean, files in place, the unpacked program started and ended with status 0"

@@ -1,3 +1,5 @@
+#include <QImage>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -5,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,8 +89,23 @@ TEST_F(SimTool, BadInputGivesOneLineAndStatusTwo)
 TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInput)
 {
     const auto first = file("first.txt", "5,4\n").string();
-    const ToolRun run = runTool("--json --spins-from " + first + " - --bankroll 1", file("second.txt", "5 5\n4").string());
+    const auto chart = (dir / "chart.png").string();
+    const ToolRun run = runTool("--json --chart " + chart + " --spins-from " + first + " - --bankroll 1",
+                                file("second.txt", "5 5\n4").string());
     ASSERT_EQ(run.status, 0) << run.err;
+    const QImage drawn(QString::fromStdString(chart));
+    EXPECT_EQ(drawn.size(), QSize(800, 500));
+    const auto pixels = [&](QRect area, const std::function<bool(QColor)>& wanted) {
+        int found = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found += wanted(drawn.pixelColor(x, y));
+        return found;
+    };
+    const auto reddish = [](QColor c) { return c.red() > 150 && c.green() < 110 && c.blue() < 110; };
+    EXPECT_GT(pixels(drawn.rect(), [](QColor c) { return c == QColor(30, 90, 170); }), 20) << "the depths' line";
+    EXPECT_GT(pixels(drawn.rect(), reddish), 20) << "the ruin's points";
+    EXPECT_EQ(pixels(QRect(0, 0, 60, 60), reddish), 0) << "no line from the corner";
     const auto report = nlohmann::json::parse(run.out);
     // Each file, and standard input as "-", is one session read to its end.
     for (const auto& [key, value] : {std::pair("sessions", 2), std::pair("spins", 5), std::pair("partiesCompleted", 2)})

@@ -18,7 +18,9 @@ RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false)
 {
     const std::atomic<bool> stop{stopped};
     std::atomic<std::uint64_t> spinsDone{0};
-    return runSessions(wheels, false, threads, {stop, spinsDone});
+    RunOutcome outcome = runSessions(wheels, false, threads, {stop, spinsDone});
+    EXPECT_EQ(spinsDone, outcome.totals.spins) << "the progress counts every spin played";
+    return outcome;
 }
 
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
@@ -84,7 +86,7 @@ TEST(Statistics, NearestRankPercentiles)
 
 TEST(Statistics, WilsonScoreInterval)
 {
-    const std::tuple<int, int, double, double> cases[] = {{0, 10, 0.0, 0.2775}, {10, 10, 0.7225, 1.0}, {50, 100, 0.4038, 0.5962}};
+    const std::tuple<int, int, double, double> cases[] = {{0, 10, 0.0, 0.2775}, {10, 10, 0.7225, 1.0}, {50, 100, 0.4038, 0.5962}, {1, 1, 0.2065, 1.0}};
     for (const auto& [successes, trials, low, high] : cases) {
         EXPECT_NEAR(wilsonInterval(successes, trials).low, low, 1e-4) << successes;
         EXPECT_NEAR(wilsonInterval(successes, trials).high, high, 1e-4) << successes;

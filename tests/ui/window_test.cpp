@@ -7,12 +7,6 @@
 
 namespace {
 
-// The menu entry of "&Datei" at `position`, counted from 0.
-QAction* dateiEntry(const WindowFixture& f, int position)
-{
-    return f.control<QMenu>("M_Datei")->actions().at(position);
-}
-
 // The window painted once, with ways to count its pixels in widgets' areas.
 class Painted {
 public:
@@ -69,7 +63,7 @@ private slots:
         QCOMPARE(f.window.centralWidget()->size(), QSize(918, 670));
         QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
         QCOMPARE(f.grid()->geometry(), QRect(16, 24, 673, 633));
-        QCOMPARE(f.cell(36)->geometry(), QRect(48, 252, 21, 21));
+        QCOMPARE(QRect(f.cell(36)->mapTo(f.window.centralWidget(), QPoint(0, 0)), f.cell(36)->size()), QRect(56, 284, 21, 21));
         const QStringList headers{"Coups", "Plein", "Pleins gesetzt", "Treffer", "Einsatz", "Saldo", "Partie", "Gesamt"};
         const QList<int> widths{53, 40, 333, 43, 43, 43, 43, 43};
         for (int c = 0; c < 8; ++c) {
@@ -80,12 +74,10 @@ private slots:
         QCOMPARE(tavrel::ui::toQColor(0x563412), QColor(0x12, 0x34, 0x56)); // 0x00BBGGRR
 
         QStringList menu;
-        for (QAction* entry : f.window.menuBar()->actions())
-            menu << entry->text();
-        for (QAction* entry : f.control<QMenu>("M_Datei")->actions())
+        for (QAction* entry : f.window.menuBar()->actions() + f.control<QMenu>("M_Datei")->actions())
             menu << entry->text();
         QCOMPARE(menu, (QStringList{"&Datei", "&Info", "Rück&gängig", "&Reset", "&Beenden"}));
-        QCOMPARE(dateiEntry(f, 0)->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(f.control<QAction>("M_Undo")->shortcut(), QKeySequence("Ctrl+Z"));
     }
 
     void widgetsShowWhatTheModelsHoldAfterEveryEvent()
@@ -109,14 +101,14 @@ private slots:
             f.clickCell(9);
         f.clickCell(1);
         expectMirror("a held hit in the progression");
-        QVERIFY(dateiEntry(f, 0)->isEnabled());
+        QVERIFY(f.control<QAction>("M_Undo")->isEnabled());
         f.press(Qt::Key_Z, Qt::ControlModifier);
         f.press(Qt::Key_Z, Qt::ControlModifier);
         expectMirror("two clicks taken back");
         QCOMPARE(f.rowCount(), 12);
         f.clickSwitch(0);
         expectMirror("System aktiv off");
-        QVERIFY(!dateiEntry(f, 0)->isEnabled());
+        QVERIFY(!f.control<QAction>("M_Undo")->isEnabled());
         f.session.system.Frm_Tavrel.xpCheck.SetValue(0, 1);
         expectMirror("a switch set by the core");
         QCOMPARE(f.session.system.Frm_Tavrel.List.ListCount(), 0);
@@ -185,6 +177,8 @@ private slots:
         const QRect ink = painted.inkIn(plein.adjusted(0, 0, -1, -1));
         QVERIFY2(qAbs(ink.center().x() - plein.center().x()) <= 1, qPrintable(QString::number(ink.center().x())));
         QVERIFY(painted.inkIn(coups.adjusted(0, 0, -1, -1)).left() < coups.left() + 8);
+        const QRect gesamt = painted.areaOfCell(f.grid(), 1, 7); // in the current row, which shows whole
+        QVERIFY(painted.count(gesamt, f.grid()->palette().color(QPalette::Active, QPalette::Highlight)) > gesamt.width() * 8);
     }
 
     void beendenResetsAndClosesTheWindow()
