@@ -41,7 +41,7 @@ TEST(RunFigures, PartiesAndRuinCountFromTheRowsBalances)
 {
     const auto outcome = run(Wheels::fromRecords({{5, 4}, {5, 5, 4}, {35, 26, 26, 29, 34, 0, 14, 1}}), 2);
     const Report report = makeReport(outcome.totals, {1, 2, 3, 100}, false);
-    EXPECT_EQ(std::tuple(report.partial, report.spins, report.partiesCompleted, report.partiesOpen), std::tuple(false, 13u, 2u, 1u));
+    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.totals.partiesOpen), std::tuple(false, 13u, 2u, 1u));
     EXPECT_EQ(std::tuple(report.partieLength.max, report.deepestBalance.median, report.deepestBalance.max,
                          report.largestStakeMax),
               std::tuple(3, -1, -3, 8));

@@ -24,12 +24,7 @@ Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bank
 {
     Report report;
     report.partial = partial;
-    report.sessions = totals.sessions;
-    report.spins = totals.spins;
-    report.partiesCompleted = totals.partiesCompleted;
-    report.partiesOpen = totals.partiesOpen;
-    report.turnover = totals.turnover;
-    report.result = totals.result;
+    report.totals = totals;
     if (totals.turnover != 0)
         report.resultPerTurnover = static_cast<double>(totals.result) / static_cast<double>(totals.turnover);
     report.partieLength = percentilesOf(totals.partieLengths);
@@ -44,9 +39,6 @@ Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bank
         const double share = totals.sessions == 0 ? 0.0 : static_cast<double>(ruined) / static_cast<double>(totals.sessions);
         report.ruin.push_back({bankroll, ruined, share, interval.low, interval.high});
     }
-    report.stoppedEvaluations = totals.stoppedEvaluations;
-    report.stuckSpinCounters = totals.stuckSpinCounters;
-    report.partieDrawdowns = totals.partieDrawdowns;
     return report;
 }
 

@@ -24,12 +24,7 @@ struct Report {
     std::optional<std::uint64_t> seed; // empty for recorded spins
     bool stufeHalten = false;
     bool partial = false;
-    std::uint64_t sessions = 0;
-    std::uint64_t spins = 0;
-    std::uint64_t partiesCompleted = 0;
-    std::uint64_t partiesOpen = 0;
-    std::int64_t turnover = 0;
-    std::int64_t result = 0;
+    RunTotals totals; // the counts and sums as played
     std::optional<double> resultPerTurnover; // empty without any stake
     Percentiles partieLength;
     // Balances, so the percentiles count from the deep end: p90 is the balance
@@ -37,9 +32,6 @@ struct Report {
     Percentiles deepestBalance;
     std::optional<std::int64_t> largestStakeMedian, largestStakeMax;
     std::vector<RuinRisk> ruin;
-    std::uint64_t stoppedEvaluations = 0;
-    std::uint64_t stuckSpinCounters = 0;
-    Tally partieDrawdowns; // minus each completed partie's lowest balance, for the chart
 };
 
 // The fair single-zero wheel's expected result per unit staked: -1/37.

@@ -33,14 +33,14 @@ void percentileRow(std::ostream& out, const std::string& label, const Percentile
 void writeTextReport(std::ostream& out, const Report& r)
 {
     if (r.partial)
-        out << "ABGEBROCHEN (Strg+C): nur die " << grouped(r.sessions) << " fertigen Sessions\n";
-    out << "Tavrel-Simulation: " << grouped(r.sessions) << " Sessions, "
+        out << "ABGEBROCHEN (Strg+C): nur die " << grouped(r.totals.sessions) << " fertigen Sessions\n";
+    out << "Tavrel-Simulation: " << grouped(r.totals.sessions) << " Sessions, "
         << (r.seed ? "fairer Kessel mit einer Null (Seed " + std::to_string(*r.seed) + ")" : std::string("gespielte Coups"))
         << ", " << (r.stufeHalten ? "mit" : "ohne") << " „Stufe halten“\n\n";
 
-    out << "  Coups gespielt            " << right(grouped(r.spins), 16) << '\n'
-        << "  Partien abgeschlossen     " << right(grouped(r.partiesCompleted), 16) << '\n'
-        << "  Partien offen am Ende     " << right(grouped(r.partiesOpen), 16) << "\n\n";
+    out << "  Coups gespielt            " << right(grouped(r.totals.spins), 16) << '\n'
+        << "  Partien abgeschlossen     " << right(grouped(r.totals.partiesCompleted), 16) << '\n'
+        << "  Partien offen am Ende     " << right(grouped(r.totals.partiesOpen), 16) << "\n\n";
 
     out << "  abgeschlossene Partien      Median        90 %        99 %     äußerstes\n";
     percentileRow(out, "Länge in Coups        ", r.partieLength);
@@ -48,8 +48,8 @@ void writeTextReport(std::ostream& out, const Report& r)
     out << "  größter Einsatz eines Coups: Median der Sessions " << figure(r.largestStakeMedian) << ", höchster "
         << figure(r.largestStakeMax) << "\n\n";
 
-    out << "  Umsatz (Summe der Einsätze) " << right(grouped(r.turnover), 16) << '\n'
-        << "  Ergebnis (Summe der Saldi)  " << right(grouped(r.result), 16) << '\n'
+    out << "  Umsatz (Summe der Einsätze) " << right(grouped(r.totals.turnover), 16) << '\n'
+        << "  Ergebnis (Summe der Saldi)  " << right(grouped(r.totals.result), 16) << '\n'
         << "  Ergebnis je Umsatz          " << right(r.resultPerTurnover ? percent(*r.resultPerTurnover) : "–", 16)
         << "   (fairer Kessel: -1/37 = " << percent(FairWheelEdge) << ")\n\n";
 
@@ -60,8 +60,8 @@ void writeTextReport(std::ostream& out, const Report& r)
             << right(percent(risk.share), 13) << "    " << percent(risk.low) << " – " << percent(risk.high) << '\n';
 
     out << "\n  Überläufe der geprüften Arithmetik (dort hört das Fenster auf auszuwerten):\n"
-        << "    Gesamt (32 Bit), Coup nicht ausgewertet   " << right(grouped(r.stoppedEvaluations), 10) << '\n'
-        << "    Anzahl_Coups (32 Bit), Zähler steht       " << right(grouped(r.stuckSpinCounters), 10) << '\n'
+        << "    Gesamt (32 Bit), Coup nicht ausgewertet   " << right(grouped(r.totals.stoppedEvaluations), 10) << '\n'
+        << "    Anzahl_Coups (32 Bit), Zähler steht       " << right(grouped(r.totals.stuckSpinCounters), 10) << '\n'
         << "\n  Perzentile nach dem Nearest-Rank-Verfahren.\n";
 }
 

@@ -160,10 +160,10 @@ bool writeRuinChart(const Report& report, const std::string& path)
     std::int64_t widest = 10;
     for (const RuinRisk& risk : report.ruin)
         widest = std::max(widest, risk.bankroll);
-    widest = std::max(widest, report.partieDrawdowns.max().value_or(0));
+    widest = std::max(widest, report.totals.partieDrawdowns.max().value_or(0));
     const double decades = std::ceil(std::log10(static_cast<double>(widest)));
     const double shareDecades =
-        std::clamp(std::ceil(std::log10(static_cast<double>(std::max<std::uint64_t>(report.partiesCompleted, 1)))), 1.0, 6.0);
+        std::clamp(std::ceil(std::log10(static_cast<double>(std::max<std::uint64_t>(report.totals.partiesCompleted, 1)))), 1.0, 6.0);
 
     QImage image(Width, Height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -174,7 +174,7 @@ bool writeRuinChart(const Report& report, const std::string& path)
     font.setPixelSize(13);
     p.setFont(font);
     p.setPen(Ink);
-    const std::string heading = grouped(report.sessions) + " Sessions, " + grouped(report.spins) + " Coups"
+    const std::string heading = grouped(report.totals.sessions) + " Sessions, " + grouped(report.totals.spins) + " Coups"
                                 + (report.seed ? ", fairer Kessel, Seed " + std::to_string(*report.seed) : ", gespielte Coups")
                                 + (report.stufeHalten ? ", mit „Stufe halten“" : "") + (report.partial ? " (abgebrochen)" : "");
     p.drawText(QRectF(0, 8, Width, 18), Qt::AlignHCenter, text(heading));
@@ -187,7 +187,7 @@ bool writeRuinChart(const Report& report, const std::string& path)
     const Plot depth{QRectF(490, 70, 280, 360), decades, true, shareDecades};
     drawFrame(p, depth, "Tiefe der Partien", "Tiefe x in Stücken", "Partien mit Saldo unter -x");
     drawShareTicks(p, depth);
-    drawDepths(p, depth, report.partieDrawdowns);
+    drawDepths(p, depth, report.totals.partieDrawdowns);
 
     p.setPen(Ink);
     p.drawText(QRectF(0, Height - 26, Width, 18), Qt::AlignHCenter,
