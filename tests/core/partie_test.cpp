@@ -7,8 +7,7 @@ using Strings = std::vector<std::string>;
 
 class Partie : public TableFixture {
 protected:
-    // What the controls show, less what an earlier partie may leave behind:
-    // rows, switches and the last texts of hidden labels.
+    // The controls less rows, switches and hidden labels' last texts.
     ControlsSnapshot shownPartie() const
     {
         ControlsSnapshot shown = sys.Frm_Tavrel.snapshot();

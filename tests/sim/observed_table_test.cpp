@@ -12,8 +12,7 @@
 
 namespace {
 
-// Plays the spins on the simulation's table and through tavrel-replay after
-// "aktiv" (and "halten"), and compares every row.
+// The simulation's table against tavrel-replay's rows, spin by spin.
 void expectSameAsReplay(unsigned seed, bool halten)
 {
     std::mt19937 wheel(seed);
