@@ -55,17 +55,14 @@ bool playSession(const Wheels& wheels, std::uint64_t index, bool stufeHalten, Ru
 RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads, RunControl control)
 {
     std::atomic<std::uint64_t> nextSession{0};
-    std::atomic<bool> cutShort{false};
     RunOutcome outcome;
     std::mutex merging;
 
     auto worker = [&] {
         RunTotals own;
         for (std::uint64_t index; (index = nextSession.fetch_add(1)) < wheels.sessions;) {
-            if (!playSession(wheels, index, stufeHalten, control, own)) {
-                cutShort = true;
+            if (!playSession(wheels, index, stufeHalten, control, own))
                 break;
-            }
         }
         const std::lock_guard lock(merging);
         outcome.totals.merge(own);
@@ -77,7 +74,8 @@ RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads,
         pool.emplace_back(worker);
     worker();
     pool.clear();
-    outcome.partial = cutShort || outcome.totals.sessions < wheels.sessions;
+    // A stop request leaves sessions unfinished, and only then.
+    outcome.partial = outcome.totals.sessions < wheels.sessions;
     return outcome;
 }
 
