@@ -9,8 +9,7 @@ namespace tavrel::test {
 
 class LongLosingPartie : public TableFixture {};
 
-// The total falls far below -32768 and the partie past a million; every spin
-// must still be evaluated, advance the system and show plain digits.
+// Far below -32768 and past a million, every spin is evaluated in plain digits.
 TEST_F(LongLosingPartie, BalancesBeyondSixteenBitsAreRecordedAndTheSystemAdvances)
 {
     aktiv();
@@ -30,8 +29,7 @@ TEST_F(LongLosingPartie, BalancesBeyondSixteenBitsAreRecordedAndTheSystemAdvance
     EXPECT_EQ(decimalText(-0.0f), "0");
 }
 
-// The evaluation ends at an overflowing total, after the balances; the click
-// is still recorded, and so is a spin beyond the largest spin count.
+// An overflow ends the evaluation after the balances, never the click's row.
 TEST_F(LongLosingPartie, OverflowsEndTheEvaluationButNeverLoseTheClick)
 {
     aktiv();
