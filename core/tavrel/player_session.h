@@ -1,39 +1,48 @@
 #pragma once
 
-#include "tavrel/click_history.h"
+#include "tavrel/coup_row.h"
 #include "tavrel/tavrel_system.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 
 namespace tavrel {
 
-// The player's events at the table, each handed to the system's own handler,
-// plus the history that lets mis-entered spins be taken back. Window and replay
-// tool both go through here, so they behave alike.
+// The player's session at the table: the system, the stake table's rows, and
+// the history that lets mis-entered spins be taken back. The window and the
+// replay tool both play through here, so they behave alike.
 class PlayerSession {
 public:
-    TavrelSystem system;
-    ClickHistory history{system};
+    // How many clicks back the player can go: far more than a table needs, and
+    // small enough that the history never weighs on memory in a long session.
+    static constexpr std::size_t UndoDepth = 1000;
 
-    void clickCell(std::int16_t number)
-    {
-        history.recordBeforeClick();
-        system.xpLabel_Tableau_Click(number);
-    }
+    const TavrelSystem& system() const { return system_; }
+    // Every spin since the start or the last Reset, oldest first; a deque, so
+    // that appending never moves the rows already there.
+    const std::deque<CoupRow>& rows() const { return rows_; }
+    std::int32_t rowCount() const { return static_cast<std::int32_t>(rows_.size()); }
 
-    void clickSwitch(std::int16_t index)
-    {
-        history.forget();
-        system.clickSwitch(index);
-    }
+    void clickCell(int number);
+    // A switch or Reset ends the chain of clicks that can be taken back.
+    void clickSwitch(int index); // 0 "System aktiv", 1 "Stufe halten"
+    void reset();                // also empties the stake table
 
-    void reset()
-    {
-        history.forget();
-        system.M_Reset_Click();
-    }
+    bool canUndo() const { return !history_.empty(); }
+    // Back to the moment before the latest click still remembered, as if it had
+    // never been made; does nothing when there is none.
+    void undo();
 
-    void undo() { history.undoLastClick(); }
+private:
+    struct BeforeClick {
+        TavrelSystem system;
+        std::size_t rowCount;
+    };
+
+    TavrelSystem system_;
+    std::deque<CoupRow> rows_;
+    std::deque<BeforeClick> history_;
 };
 
 } // namespace tavrel

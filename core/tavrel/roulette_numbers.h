@@ -1,7 +1,5 @@
 #pragma once
 
-#include "tavrel/colours.h"
-
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -23,20 +21,6 @@ constexpr NumberKind kindOf(int number)
     return NumberKind::Black;
 }
 
-// The colour a tableau cell shows its number in.
-constexpr Colour NumberColor(int number)
-{
-    switch (kindOf(number)) {
-    case NumberKind::Green:
-        return BrightGreen;
-    case NumberKind::Red:
-        return Red;
-    case NumberKind::Black:
-        break;
-    }
-    return Black;
-}
-
 // A split bet on two neighbouring numbers; `first` is listed before `second`.
 struct Cheval {
     std::int16_t first;
@@ -45,6 +29,7 @@ struct Cheval {
 };
 
 inline constexpr int ChevalCount = 10;
+inline constexpr int MaxPleins = 2 * ChevalCount;
 
 // The ten chevals the system plays, in the order it activates them.
 inline constexpr std::array<Cheval, ChevalCount> ChevalTable{{
@@ -59,5 +44,25 @@ inline constexpr std::array<Cheval, ChevalCount> ChevalTable{{
     {23, 26, "23,26= "},
     {25, 28, "25,28= "},
 }};
+
+// The pleins in the order they become active: cheval by cheval, first number
+// first. With p active pleins, the active ones are the first p of this order.
+inline constexpr std::array<std::int16_t, MaxPleins> PleinOrder = [] {
+    std::array<std::int16_t, MaxPleins> order{};
+    for (int k = 0; k < ChevalCount; ++k) {
+        order[2 * k] = ChevalTable[k].first;
+        order[2 * k + 1] = ChevalTable[k].second;
+    }
+    return order;
+}();
+
+// Each number's place in PleinOrder, MaxPleins for a number on no cheval.
+inline constexpr std::array<std::int8_t, NumberCount> PleinPlace = [] {
+    std::array<std::int8_t, NumberCount> place{};
+    place.fill(MaxPleins);
+    for (int i = 0; i < MaxPleins; ++i)
+        place[PleinOrder[i]] = static_cast<std::int8_t>(i);
+    return place;
+}();
 
 } // namespace tavrel

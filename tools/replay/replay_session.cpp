@@ -19,11 +19,11 @@ struct Apply {
     ParticleSession& particles;
     std::ostream& out;
 
-    void operator()(Click c) const { session.clickCell(static_cast<std::int16_t>(c.cell)); }
-    void operator()(ToggleSwitch t) const { session.clickSwitch(static_cast<std::int16_t>(t.index)); }
+    void operator()(Click c) const { session.clickCell(c.cell); }
+    void operator()(ToggleSwitch t) const { session.clickSwitch(t.index); }
     void operator()(Reset) const { session.reset(); }
     void operator()(Undo) const { session.undo(); }
-    void operator()(Dump) const { out << stateDump(session.system).dump() << '\n' << std::flush; }
+    void operator()(Dump) const { out << stateDump(session).dump() << '\n' << std::flush; }
     void operator()(const ParticleCommand& c) const { particles.run(c, out); }
 };
 
@@ -32,7 +32,6 @@ struct Apply {
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
 {
     PlayerSession session;
-    session.system.Form_Load();
     ParticleSession particles;
     const Apply apply{session, particles, out};
 

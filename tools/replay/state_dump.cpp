@@ -1,47 +1,51 @@
 #include "state_dump.h"
 
+#include "tavrel/controls_snapshot.h"
+
 namespace tavrel::replay {
 
 using json = nlohmann::ordered_json;
 
 namespace {
 
-json rowsOf(const GridModel& grid)
+json rowsOf(const PlayerSession& session)
 {
     json rows = json::array();
-    const auto columns = static_cast<long long>(grid.columns().size());
-    for (long long r = 1; r <= grid.RowCount(); ++r) {
-        json row = json::array();
-        for (long long c = 1; c <= columns; ++c)
-            row.push_back(grid.CellText(r, c));
-        rows.push_back(std::move(row));
+    for (const CoupRow& row : session.rows()) {
+        json texts = json::array();
+        for (int c = 0; c < StakeColumnCount; ++c)
+            texts.push_back(cellText(row, c));
+        rows.push_back(std::move(texts));
     }
     return rows;
 }
 
-json variablesOf(const M_Tavrel& s)
+json variablesOf(const TavrelSystem& s)
 {
+    json plein = json::array();
+    for (int n = 0; n < NumberCount; ++n)
+        plein.push_back(s.Einsatz_Plein(n));
     return {
         {"Gefallene_Zahl", s.Gefallene_Zahl},
         {"Anzahl_Pleins", s.Anzahl_Pleins},
         {"Stufe", s.Stufe},
         {"Anzahl_Coups", s.Anzahl_Coups},
-        {"Einsatz_Cheval", json(std::vector<std::int32_t>(s.Einsatz_Cheval.begin(), s.Einsatz_Cheval.end()))},
+        {"Einsatz_Cheval", s.Einsatz_Cheval},
         {"Einsatz", s.Einsatz},
         {"Saldo", s.Saldo},
         {"Partie", s.Partie},
         {"Gesamt", s.Gesamt},
-        {"Einsatz_Plein", json(std::vector<float>(s.Einsatz_Plein.begin(), s.Einsatz_Plein.end()))},
-        {"Pleins_Gesetzt", s.Pleins_Gesetzt},
-        {"Treffer", s.Treffer},
+        {"Einsatz_Plein", std::move(plein)},
+        {"Pleins_Gesetzt", pleinsGesetztText(s.Pleins_Gesetzt)},
+        {"Treffer", trefferText(s.treffer)},
     };
 }
 
 } // namespace
 
-json stateDump(const TavrelSystem& system)
+json stateDump(const PlayerSession& session)
 {
-    const ControlsSnapshot shown = system.Frm_Tavrel.snapshot();
+    const ControlsSnapshot shown = controlsShowing(session.system(), session.rowCount());
     json cellBack = json::array(), cellNumber = json::array();
     for (const auto& cell : shown.cells) {
         cellBack.push_back(cell.backColor);
@@ -53,7 +57,7 @@ json stateDump(const TavrelSystem& system)
         chevalVisible.push_back(label.visible);
     }
     return {
-        {"rows", rowsOf(system.Frm_Tavrel.Grid)},
+        {"rows", rowsOf(session)},
         {"currentRow", shown.currentRow},
         {"list", shown.list},
         {"check", shown.check},
@@ -64,7 +68,7 @@ json stateDump(const TavrelSystem& system)
         {"lblPleins", shown.pleins.caption},
         {"lblStufe", shown.stufe.caption},
         {"switches", shown.switches},
-        {"state", variablesOf(system)},
+        {"state", variablesOf(session.system())},
     };
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "tavrel/tavrel_system.h"
+#include "tavrel/player_session.h"
 
 #include <nlohmann/json.hpp>
 
 namespace tavrel::replay {
 
-// The whole state of the system and its control models, as one JSON object.
-nlohmann::ordered_json stateDump(const TavrelSystem& system);
+// The whole session as one JSON object: the stake table's texts, what every
+// control shows, and every variable of the system.
+nlohmann::ordered_json stateDump(const PlayerSession& session);
 
 } // namespace tavrel::replay

@@ -1,15 +1,19 @@
 #pragma once
 
-#include "tavrel/colours.h"
+#include "colour/colour.h"
 
 #include <QColor>
 
-namespace tavrel::ui {
+namespace tavrel {
 
-// The core keeps colours as 0x00BBGGRR values.
 inline QColor toQColor(Colour colour)
 {
     return {redOf(colour), greenOf(colour), blueOf(colour)};
+}
+
+inline QRgb toQRgb(Colour colour)
+{
+    return qRgb(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
 inline Colour fromQColor(const QColor& colour)
@@ -17,4 +21,4 @@ inline Colour fromQColor(const QColor& colour)
     return static_cast<Colour>(colour.red() | colour.green() << 8 | colour.blue() << 16);
 }
 
-} // namespace tavrel::ui
+} // namespace tavrel

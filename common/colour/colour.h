@@ -5,7 +5,8 @@
 namespace tavrel {
 
 // Colours are kept as 24-bit 0x00BBGGRR integers, red in the low byte, so that
-// the rules need no graphics library; a window converts them where it draws.
+// the rules and the particles need no graphics library; a window converts them
+// where it draws (qt_colour.h).
 using Colour = std::uint32_t;
 
 inline constexpr Colour FeltGreen = 0x00C000;
