@@ -1,5 +1,5 @@
 #include "fonts/fonts.h"
-#include "frm_tavrel.h"
+#include "main_window.h"
 #include "window/info_box.h"
 
 #include <QApplication>
@@ -10,8 +10,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fontconfig.join();
     tavrel::PlayerSession session;
-    tavrel::ui::Frm_Tavrel window(session);
-    QObject::connect(&window, &tavrel::ui::Frm_Tavrel::infoRequested, &window,
+    tavrel::ui::MainWindow window(session);
+    QObject::connect(&window, &tavrel::ui::MainWindow::infoRequested, &window,
                      [&window] { tavrel::about::showInfoBox(&window); });
     window.show();
     return app.exec();

@@ -1,6 +1,5 @@
-#include "kept_subscription.h"
-#include "twips.h"
-#include "window_sections.h"
+#include "window_controls.h"
+#include "window_layout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,24 +20,20 @@ QRect checkGeometry(int number)
 
 } // namespace
 
-void addAktivePleinsFrame(PlayerSession& session, QWidget* parent)
+void addAktivePleinsFrame(WindowControls& controls, QWidget* parent)
 {
     auto* frame = new QGroupBox("aktive Pleins", parent);
-    frame->setObjectName("Frame_1");
+    frame->setObjectName("aktivePleinsFrame");
     frame->setGeometry(twipsRect(120, 6600, 1815, 3855));
     frame->setEnabled(false);
     frame->hide();
 
-    FlagArrayModel<NumberCount>& model = session.system.Frm_Tavrel.Check;
-    QList<QCheckBox*> boxes;
     for (int n = 0; n < NumberCount; ++n) {
         auto* box = new QCheckBox(QString::number(n), frame);
-        box->setObjectName(QString("Check_%1").arg(n));
+        box->setObjectName(QString("pleinBox_%1").arg(n));
         box->setGeometry(checkGeometry(n));
-        box->setChecked(model.Value(n) == 1);
-        boxes.append(box);
+        controls.pleinBoxes.append(box);
     }
-    keepWhile(frame, model.valueChanged.subscribe([boxes, &model](int n) { boxes.at(n)->setChecked(model.Value(n) == 1); }));
 }
 
 } // namespace tavrel::ui

@@ -1,22 +1,23 @@
-#include "stake_table_view.h"
-#include "twips.h"
-#include "window_sections.h"
+#include "stake_table.h"
+#include "window_controls.h"
+#include "window_layout.h"
 #include "xp_frame.h"
 
 namespace tavrel::ui {
 
-void addSatztabelleFrame(PlayerSession& session, QWidget* parent)
+void addSatztabelleFrame(WindowControls& controls, const PlayerSession& session, QWidget* parent)
 {
     auto* frame = new XpFrame("Satztabelle", parent);
-    frame->setObjectName("xpFrame_3");
+    frame->setObjectName("satztabelleFrame");
     frame->setGeometry(twipsRect(3120, 0, 10575, 9975));
 
-    auto* table = new StakeTableView(session.system.Frm_Tavrel.Grid, frame);
-    table->setObjectName("Grid");
+    auto* table = new StakeTable(session, frame);
+    table->setObjectName("stakeTable");
     table->setGeometry(twipsRect(240, 360, 10095, 9495));
     table->setAccessibleName("Satztabelle");
     // Tab leaves the table for the tableau rather than walking its cells.
     table->setTabKeyNavigation(false);
+    controls.stakeTable = table;
 }
 
 } // namespace tavrel::ui

@@ -44,12 +44,16 @@ TableauCell::TableauCell(int index, QWidget* parent)
 
 void TableauCell::setCellNumberColor(const QColor& colour)
 {
+    if (colour == numberColor_)
+        return;
     numberColor_ = colour;
     update();
 }
 
 void TableauCell::setCellBackColor(const QColor& colour)
 {
+    if (colour == backColor_)
+        return;
     backColor_ = colour;
     update();
 }

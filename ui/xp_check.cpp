@@ -34,6 +34,8 @@ XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
 
 void XpCheck::setValue(int value)
 {
+    if (value == value_)
+        return;
     const bool checkChanges = (value == 1) != (value_ == 1);
     value_ = value;
     update();

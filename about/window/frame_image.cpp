@@ -1,5 +1,8 @@
 #include "window/frame_image.h"
 
+#include "colour/qt_colour.h"
+#include "units/twips.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -10,14 +13,6 @@
 namespace tavrel::about {
 
 namespace {
-
-constexpr float twipsPerPixel = 15;
-
-// From an RGB colour value, red in the low byte.
-QRgb pixelOf(std::int32_t colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 // The device pixels that logical pixel `logical` covers at this ratio.
 std::pair<int, int> devicePixels(int logical, qreal ratio)
@@ -64,14 +59,14 @@ void FrameImage::clear()
 void FrameImage::setPoint(float x, float y, std::int32_t colour)
 {
     // A point in twips lights the pixel that holds it.
-    const float px = std::floor(x / twipsPerPixel);
-    const float py = std::floor(y / twipsPerPixel);
+    const float px = std::floor(x / TwipsPerPixel);
+    const float py = std::floor(y / TwipsPerPixel);
     if (!(px >= 0 && py >= 0 && px < size_.width() && py < size_.height()))
         return;
     const qreal ratio = frame_.devicePixelRatio();
     const auto [left, right] = devicePixels(static_cast<int>(px), ratio);
     const auto [top, bottom] = devicePixels(static_cast<int>(py), ratio);
-    const QRgb pixel = pixelOf(colour);
+    const QRgb pixel = toQRgb(static_cast<Colour>(colour));
     for (int row = top; row < bottom && row < frame_.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(frame_.scanLine(row));
         for (int column = left; column < right && column < frame_.width(); ++column)

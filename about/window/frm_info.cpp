@@ -2,6 +2,7 @@
 
 #include "animation/tick_count.h"
 #include "fonts/fonts.h"
+#include "units/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -14,12 +15,8 @@ namespace tavrel::about {
 
 namespace {
 
-// Geometry is laid out in twips, fifteen to a pixel at 96 dots per inch.
-constexpr int twipsPerPixel = 15;
-constexpr int pixels(int twips) { return twips / twipsPerPixel; }
-
-constexpr int areaWidth = pixels(9870);
-constexpr int areaHeight = pixels(4695);
+constexpr int areaWidth = twipsToPixels(9870);
+constexpr int areaHeight = twipsToPixels(4695);
 constexpr std::uint32_t framePeriodMs = 10;
 
 } // namespace
@@ -46,7 +43,7 @@ void Frm_Info::addLabel(const char* name, const QString& text, int top, int widt
 {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
-    label->setGeometry(pixels(120), pixels(top), pixels(width), pixels(255));
+    label->setGeometry(twipsToPixels(120), twipsToPixels(top), twipsToPixels(width), twipsToPixels(255));
     // The whole area is the box's own surface for the mouse.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -94,7 +91,7 @@ void Frm_Info::mousePressEvent(QMouseEvent*)
 
 void Frm_Info::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF at = event->position() * twipsPerPixel;
+    const QPointF at = event->position() * TwipsPerPixel;
     animation_.Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
@@ -125,12 +122,12 @@ float Frm_Info::Rnd()
 
 float Frm_Info::ScaleWidth()
 {
-    return static_cast<float>(width() * twipsPerPixel);
+    return static_cast<float>(width() * TwipsPerPixel);
 }
 
 float Frm_Info::ScaleHeight()
 {
-    return static_cast<float>(height() * twipsPerPixel);
+    return static_cast<float>(height() * TwipsPerPixel);
 }
 
 } // namespace tavrel::about

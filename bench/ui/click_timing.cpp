@@ -1,11 +1,12 @@
 #include "click_timing.h"
 
-#include "frm_tavrel.h"
+#include "main_window.h"
 #include "resident_memory.h"
 #include "tableau_cell.h"
 #include "window_driving.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -16,30 +17,29 @@
 double timeClicks(int rows, int clicks)
 {
     tavrel::PlayerSession session;
-    const tavrel::GridModel& grid = session.system.Frm_Tavrel.Grid;
-    tavrel::ui::Frm_Tavrel window(session);
+    tavrel::ui::MainWindow window(session);
     window.show();
     waitUntilExposed(window);
 
     QElapsedTimer filling;
     filling.start();
-    fillTo(session, rows);
+    fillTo(window, rows);
     const double fillSeconds = filling.nsecsElapsed() / 1e9;
-    session.clickSwitch(0);
+    switchSystemAktiv(window);
     QCoreApplication::processEvents();
 
     PaintCounter counter;
-    window.findChild<QAbstractItemView*>("Grid")->viewport()->installEventFilter(&counter);
+    window.findChild<QAbstractItemView*>("stakeTable")->viewport()->installEventFilter(&counter);
     std::vector<double> millis;
     QElapsedTimer timer;
     for (int i = 0; i < clicks; ++i) {
-        if (grid.RowCount() > rows + rows / 100) {
-            session.reset();
-            fillTo(session, rows);
-            session.clickSwitch(0);
+        if (session.rowCount() > rows + rows / 100) {
+            window.findChild<QAction*>("resetAction")->trigger();
+            fillTo(window, rows);
+            switchSystemAktiv(window);
             QCoreApplication::processEvents();
         }
-        auto* cell = window.findChild<tavrel::ui::TableauCell*>(QString("xpLabel_Tableau_%1").arg((i * 7) % 37));
+        auto* cell = cellOf(window, (i * 7) % 37);
         const int paintsBefore = counter.paints;
         timer.start();
         click(cell);
@@ -54,7 +54,7 @@ double timeClicks(int rows, int clicks)
     if (rows >= 100000) {
         std::printf("  entering the %d rows through the core with the table on screen took %.1f s\n", rows,
                     fillSeconds);
-        std::printf("  resident memory with %d rows: %.1f MiB\n", grid.RowCount(), residentMiB());
+        std::printf("  resident memory with %d rows: %.1f MiB\n", session.rowCount(), residentMiB());
     }
     return median;
 }

@@ -1,6 +1,6 @@
 #include "first_paint_timing.h"
 
-#include "frm_tavrel.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,7 +39,7 @@ int showAndReportFirstPaint(const QString& which)
     tavrel::PlayerSession session;
     std::unique_ptr<QWidget> window;
     if (which == "window")
-        window = std::make_unique<tavrel::ui::Frm_Tavrel>(session);
+        window = std::make_unique<tavrel::ui::MainWindow>(session);
     else
         window = std::make_unique<QWidget>();
     window->resize(918, 690);

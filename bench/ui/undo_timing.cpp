@@ -1,6 +1,7 @@
 #include "undo_timing.h"
 
-#include "frm_tavrel.h"
+#include "main_window.h"
+#include "tableau_cell.h"
 #include "window_driving.h"
 
 #include <QAbstractItemView>
@@ -15,20 +16,20 @@
 double timeUndos(int rows, int undos)
 {
     tavrel::PlayerSession session;
-    tavrel::ui::Frm_Tavrel window(session);
+    tavrel::ui::MainWindow window(session);
     window.show();
     waitUntilExposed(window);
-    session.clickSwitch(0);
-    fillTo(session, rows);
+    switchSystemAktiv(window);
+    fillTo(window, rows);
     QCoreApplication::processEvents();
 
     PaintCounter counter;
-    window.findChild<QAbstractItemView*>("Grid")->viewport()->installEventFilter(&counter);
-    QAction* undo = window.findChild<QAction*>("M_Undo");
+    window.findChild<QAbstractItemView*>("stakeTable")->viewport()->installEventFilter(&counter);
+    QAction* undo = window.findChild<QAction*>("undoAction");
     std::vector<double> millis;
     QElapsedTimer timer;
     for (int i = 0; i < undos; ++i) {
-        session.clickCell(static_cast<std::int16_t>((i * 7) % 37));
+        cellOf(window, (i * 7) % 37)->click();
         QCoreApplication::processEvents();
         const int paintsBefore = counter.paints;
         timer.start();

@@ -1,5 +1,8 @@
 #include "window_driving.h"
 
+#include "tableau_cell.h"
+#include "xp_check.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -32,8 +35,18 @@ void click(QWidget* cell)
     QApplication::sendEvent(cell, &release);
 }
 
-void fillTo(tavrel::PlayerSession& session, int rows)
+tavrel::ui::TableauCell* cellOf(const tavrel::ui::MainWindow& window, int number)
 {
-    for (int r = session.system.Frm_Tavrel.Grid.RowCount(); r < rows; ++r)
-        session.clickCell(static_cast<std::int16_t>(r % 37));
+    return window.findChild<tavrel::ui::TableauCell*>(QString("tableauCell_%1").arg(number));
+}
+
+void fillTo(const tavrel::ui::MainWindow& window, int rows)
+{
+    for (int r = window.session().rowCount(); r < rows; ++r)
+        cellOf(window, r % 37)->click();
+}
+
+void switchSystemAktiv(const tavrel::ui::MainWindow& window)
+{
+    window.findChild<tavrel::ui::XpCheck*>("switch_0")->click();
 }

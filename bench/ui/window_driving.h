@@ -1,10 +1,14 @@
 #pragma once
 
-#include "tavrel/player_session.h"
+#include "main_window.h"
 
 #include <QObject>
 
 class QWidget;
+
+namespace tavrel::ui {
+class TableauCell;
+}
 
 // Counts the paints of the widget it filters: a repaint has ended once it grows.
 class PaintCounter : public QObject {
@@ -20,6 +24,8 @@ void waitUntilExposed(QWidget& window);
 // The press and release that the window system would deliver for a click.
 void click(QWidget* cell);
 
-// Enters spins through the session, with the table on screen, until it has
-// `rows` rows.
-void fillTo(tavrel::PlayerSession& session, int rows);
+tavrel::ui::TableauCell* cellOf(const tavrel::ui::MainWindow& window, int number);
+// Enters spins as the keyboard does, by the tableau's cells, with the table on
+// screen, until it has `rows` rows.
+void fillTo(const tavrel::ui::MainWindow& window, int rows);
+void switchSystemAktiv(const tavrel::ui::MainWindow& window);

@@ -10,7 +10,7 @@ protected:
     // The controls less rows, switches and hidden labels' last texts.
     ControlsSnapshot shownPartie() const
     {
-        ControlsSnapshot shown = sys.Frm_Tavrel.snapshot();
+        ControlsSnapshot shown = this->shown();
         for (auto& label : shown.chevals)
             if (!label.visible)
                 label.caption.clear();
@@ -21,8 +21,9 @@ protected:
 
     void expectNoPartie() const
     {
-        EXPECT_EQ(shownPartie(), MainWindowControls{}.snapshot());
-        EXPECT_EQ(sys.Einsatz_Plein, M_Tavrel{}.Einsatz_Plein);
+        EXPECT_EQ(shownPartie(), controlsShowing(TavrelSystem{}, 0));
+        for (int n = 0; n < NumberCount; ++n)
+            EXPECT_EQ(sys.Einsatz_Plein(n), 0.0f) << n;
         EXPECT_EQ(sys.Einsatz, 0);
     }
 };
@@ -34,7 +35,7 @@ TEST_F(Partie, AMissThenAHitWinsAndTheNextPartieStartsAtOnce)
     EXPECT_EQ(row(1), (Row{" 1", "5", " 0, 2", "-", " 1", " -1", " -1", " -1"}));
     EXPECT_EQ(list(), (Strings{"0", "2", "1", "4"}));
     EXPECT_EQ(sys.Einsatz, 2);
-    EXPECT_EQ(sys.Frm_Tavrel.lbl_Cheval(1).Caption(), "1,4= 1");
+    EXPECT_EQ(caption(1), "1,4= 1");
 
     click(4);
     EXPECT_EQ(row(2), (Row{" 2", "4", " 0, 2, 1, 4", "Treffer", " 2", " 16", " 15", " 15"}));
@@ -42,7 +43,6 @@ TEST_F(Partie, AMissThenAHitWinsAndTheNextPartieStartsAtOnce)
     EXPECT_EQ(sys.Einsatz, 1);
     EXPECT_EQ(sys.Partie, 0.0f);
     EXPECT_EQ(sys.Gesamt, 15);
-    EXPECT_EQ(sys.Frm_Tavrel.Grid.CurrentRow(), 2);
 }
 
 TEST_F(Partie, StufeHaltenHoldsAHitButNeverAMiss)
@@ -73,7 +73,7 @@ TEST_F(Partie, SwitchingOffClearsThePleinsAndASecondStartGoesOnFromTheBalance)
     aktiv();
     expectNoPartie();
     EXPECT_EQ(sys.Partie, -3.0f);
-    EXPECT_EQ(sys.Frm_Tavrel.Grid.RowCount(), 2);
+    EXPECT_EQ(rows.size(), 2u);
 
     aktiv();
     EXPECT_EQ(shownPartie(), firstStart);
@@ -85,21 +85,21 @@ TEST_F(Partie, SwitchingOffClearsThePleinsAndASecondStartGoesOnFromTheBalance)
 
 TEST_F(Partie, ResetClearsEverythingButTheSpinCountAndTheTotal)
 {
-    const ControlsSnapshot fresh = sys.Frm_Tavrel.snapshot();
-    sys.M_Reset_Click();
-    EXPECT_EQ(sys.Frm_Tavrel.snapshot(), fresh) << "a reset on a fresh table changes nothing";
+    const ControlsSnapshot fresh = shown();
+    sys.reset();
+    EXPECT_EQ(shown(), fresh) << "a reset on a fresh table changes nothing";
 
     aktiv();
     halten();
     for (int i = 0; i < 12; ++i)
         click(Miss);
-    sys.M_Reset_Click();
+    sys.reset();
+    rows.clear();
     expectNoPartie();
-    EXPECT_EQ(sys.Frm_Tavrel.snapshot().switches, (std::array<std::int32_t, 2>{0, 0}));
-    EXPECT_EQ(sys.Frm_Tavrel.Grid.RowCount(), 0);
+    EXPECT_EQ(shown().switches, (std::array<std::int32_t, 2>{0, 0}));
     EXPECT_EQ(sys.Saldo, 0.0f);
     EXPECT_EQ(sys.Partie, 0.0f);
-    EXPECT_EQ(sys.Frm_Tavrel.lbl_Cheval(5).Caption(), "20,21= 1") << "hidden labels keep their text";
+    EXPECT_EQ(caption(5), "20,21= 1") << "hidden labels keep their text";
 
     aktiv();
     click(Miss);

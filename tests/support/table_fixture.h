@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tavrel/controls_snapshot.h"
 #include "tavrel/tavrel_system.h"
 
 #include <gtest/gtest.h>
@@ -10,27 +11,28 @@
 
 namespace tavrel::test {
 
-// A freshly started system, as the window's start-up leaves it.
+// A fresh system and the rows its spins gave, as the window shows them.
 class TableFixture : public ::testing::Test {
 protected:
-    TableFixture() { sys.Form_Load(); }
-
-    void click(int n) { sys.xpLabel_Tableau_Click(static_cast<std::int16_t>(n)); }
+    void click(int n) { rows.push_back(sys.spin(n)); }
     void clickAll(std::initializer_list<int> numbers) { std::ranges::for_each(numbers, [this](int n) { click(n); }); }
-    void aktiv() { sys.clickSwitch(0); }
-    void halten() { sys.clickSwitch(1); }
+    void aktiv() { sys.switchSystemAktiv(); }
+    void halten() { sys.switchStufeHalten(); }
 
     std::vector<std::string> row(int r) const
     {
         std::vector<std::string> cells;
-        for (int c = 1; c <= 8; ++c)
-            cells.push_back(sys.Frm_Tavrel.Grid.CellText(r, c));
+        for (int c = 0; c < StakeColumnCount; ++c)
+            cells.push_back(cellText(rows.at(static_cast<std::size_t>(r - 1)), c));
         return cells;
     }
-    std::vector<std::string> lastRow() const { return row(sys.Frm_Tavrel.Grid.RowCount()); }
-    const std::vector<std::string>& list() const { return sys.Frm_Tavrel.List.items(); }
+    std::vector<std::string> lastRow() const { return row(static_cast<int>(rows.size())); }
+    ControlsSnapshot shown() const { return controlsShowing(sys, static_cast<std::int32_t>(rows.size())); }
+    std::vector<std::string> list() const { return shown().list; }
+    std::string caption(int k) const { return shown().chevals[k].caption; }
 
     TavrelSystem sys;
+    std::vector<CoupRow> rows;
 };
 
 // A number on no cheval: clicking it is always a miss.

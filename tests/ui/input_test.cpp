@@ -65,7 +65,7 @@ private slots:
         WindowFixture clicked, typed;
         clicked.clickSwitch(0);
         typed.clickSwitch(0);
-        const QList<QWidget*> focus{typed.grid(), typed.xpCheck(1), typed.cell(8), typed.grid()};
+        const QList<QWidget*> focus{typed.grid(), typed.switchBox(1), typed.cell(8), typed.grid()};
         const QList<int> spins{5, 17, 0, 36};
         for (int i = 0; i < spins.size(); ++i) {
             focus[i]->setFocus(Qt::TabFocusReason);
@@ -93,9 +93,9 @@ private slots:
         QCOMPARE(f.rowCount(), 0);
         f.type("405"); // a third digit starts a new number
         QCOMPARE(markedCells(f), QList<int>{5});
-        f.xpCheck(0)->setFocus(Qt::TabFocusReason);
+        f.switchBox(0)->setFocus(Qt::TabFocusReason);
         f.press(Qt::Key_Space); // the switch keeps its own key
-        QCOMPARE(f.xpCheck(0)->value(), 1);
+        QCOMPARE(f.switchBox(0)->value(), 1);
     }
 
     void aPauseForgetsTheDigitsAndAShortOneDoesNot()
@@ -115,7 +115,7 @@ private slots:
         WindowFixture f;
         // Every cell's name, such as "17 schwarz", is what the click storm finds it by.
         QCOMPARE(accessible(f.cell(10))->role(), QAccessible::Button);
-        QAccessibleInterface* halten = accessible(f.xpCheck(1));
+        QAccessibleInterface* halten = accessible(f.switchBox(1));
         QCOMPARE(halten->text(QAccessible::Name), QString("Stufe halten"));
         QCOMPARE(halten->role(), QAccessible::CheckBox);
         halten->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
@@ -130,8 +130,8 @@ private slots:
             f.press(Qt::Key_Tab);
             order << f.window.focusWidget()->objectName();
         }
-        QCOMPARE(order.mid(35), (QStringList{"xpLabel_Tableau_36", "xpCheck_0", "xpCheck_1", "Grid", "xpLabel_Tableau_0"}));
-        QCOMPARE(order.first(), QString("xpLabel_Tableau_1"));
+        QCOMPARE(order.mid(35), (QStringList{"tableauCell_36", "switch_0", "switch_1", "stakeTable", "tableauCell_0"}));
+        QCOMPARE(order.first(), QString("tableauCell_1"));
     }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "frm_tavrel.h"
-#include "qt_colour.h"
-#include "stake_table_view.h"
+#include "colour/qt_colour.h"
+#include "main_window.h"
+#include "stake_table.h"
 #include "tableau_cell.h"
 #include "xp_check.h"
 
@@ -18,7 +18,7 @@
 // stake table's model from the first moment, and short ways to the controls.
 struct WindowFixture {
     tavrel::PlayerSession session;
-    tavrel::ui::Frm_Tavrel window;
+    tavrel::ui::MainWindow window;
     std::unique_ptr<QAbstractItemModelTester> tester;
 
     explicit WindowFixture(std::chrono::milliseconds digitPause = tavrel::ui::KeyboardSpinEntry::DefaultPause)
@@ -39,13 +39,13 @@ struct WindowFixture {
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    tavrel::ui::TableauCell* cell(int n) const { return control<tavrel::ui::TableauCell>(QString("xpLabel_Tableau_%1").arg(n)); }
-    tavrel::ui::XpCheck* xpCheck(int i) const { return control<tavrel::ui::XpCheck>(QString("xpCheck_%1").arg(i)); }
+    tavrel::ui::TableauCell* cell(int n) const { return control<tavrel::ui::TableauCell>(QString("tableauCell_%1").arg(n)); }
+    tavrel::ui::XpCheck* switchBox(int i) const { return control<tavrel::ui::XpCheck>(QString("switch_%1").arg(i)); }
     QLabel* label(const QString& name) const { return control<QLabel>(name); }
-    tavrel::ui::StakeTableView* grid() const { return control<tavrel::ui::StakeTableView>("Grid"); }
+    tavrel::ui::StakeTable* grid() const { return control<tavrel::ui::StakeTable>("stakeTable"); }
 
     void clickCell(int n) const { QTest::mouseClick(cell(n), Qt::LeftButton); }
-    void clickSwitch(int i) const { QTest::mouseClick(xpCheck(i), Qt::LeftButton); }
+    void clickSwitch(int i) const { QTest::mouseClick(switchBox(i), Qt::LeftButton); }
     // Keys as the player presses them: to the control that has the focus.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
@@ -57,25 +57,28 @@ struct WindowFixture {
             press(Qt::Key(Qt::Key_0 + digit.digitValue()));
     }
 
+    // What the session says the controls show.
+    tavrel::ControlsSnapshot expected() const { return tavrel::controlsShowing(session.system(), session.rowCount()); }
+
     // What the widgets show, read back into the core's own snapshot type.
     tavrel::ControlsSnapshot shown() const
     {
         tavrel::ControlsSnapshot s;
-        const auto* list = control<QListWidget>("List");
+        const auto* list = control<QListWidget>("pleinList");
         for (int i = 0; i < list->count(); ++i)
             s.list.push_back(list->item(i)->text().toStdString());
         for (int n = 0; n <= 36; ++n) {
-            s.check[n] = control<QCheckBox>(QString("Check_%1").arg(n))->isChecked();
-            s.cells[n] = {tavrel::ui::fromQColor(cell(n)->cellNumberColor()), tavrel::ui::fromQColor(cell(n)->cellBackColor())};
+            s.check[n] = control<QCheckBox>(QString("pleinBox_%1").arg(n))->isChecked();
+            s.cells[n] = {tavrel::fromQColor(cell(n)->cellNumberColor()), tavrel::fromQColor(cell(n)->cellBackColor())};
         }
         const auto labelShown = [](const QLabel* label) {
             return tavrel::ControlsSnapshot::Label{label->text().toStdString(), !label->isHidden()};
         };
         for (int k = 0; k < 10; ++k)
-            s.chevals[k] = labelShown(label(QString("lbl_Cheval_%1").arg(k)));
-        s.pleins = labelShown(label("Lbl_Pleins"));
-        s.stufe = labelShown(label("Lbl_Stufe"));
-        s.switches = {xpCheck(0)->value(), xpCheck(1)->value()};
+            s.chevals[k] = labelShown(label(QString("chevalLabel_%1").arg(k)));
+        s.pleins = labelShown(label("pleinsLabel"));
+        s.stufe = labelShown(label("stufeLabel"));
+        s.switches = {switchBox(0)->value(), switchBox(1)->value()};
         s.rowCount = rowCount();
         s.currentRow = grid()->currentIndex().isValid() ? grid()->currentIndex().row() + 1 : 0;
         return s;

@@ -1,0 +1,111 @@
+#include "main_window.h"
+
+#include "fonts/fonts.h"
+#include "stake_table.h"
+#include "tableau_cell.h"
+#include "window_layout.h"
+#include "xp_check.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace tavrel::ui {
+
+MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::milliseconds digitPause)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                              | Qt::MSWindowsFixedSizeDialogHint)
+    , session_(session)
+{
+    setObjectName("mainWindow");
+    setWindowTitle("Orrin Tavrel V1.0");
+    // Decoding the icon takes a fifth of the window's construction, so it
+    // waits until the window has been painted. Named as PNG, so that Qt does
+    // not load every image plugin to find out.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QPixmap(":/tavrel.png", "PNG"))); });
+    setFont(fonts::msSansSerif(8.25));
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(twipsToPixels(13770), twipsToPixels(10050));
+    addEingabeFrame(controls_, client);
+    addEinsatzFrame(controls_, client);
+    addEinstellungenFrame(controls_, client);
+    addSatztabelleFrame(controls_, session_, client);
+    addAktivePleinsFrame(controls_, client);
+    setCentralWidget(client);
+    new KeyboardSpinEntry(this, controls_.cells, digitPause);
+
+    for (TableauCell* cell : controls_.cells)
+        connect(cell, &TableauCell::clicked, this, &MainWindow::enterSpin);
+    for (XpCheck* box : controls_.switches)
+        connect(box, &XpCheck::clicked, this, &MainWindow::toggleSwitch);
+
+    addMenus();
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    placeCentred();
+    showSession();
+}
+
+void MainWindow::addMenus()
+{
+    QMenu* datei = menuBar()->addMenu("&Datei");
+    datei->setObjectName("dateiMenu");
+    undoAction_ = datei->addAction("Rück&gängig", QKeySequence(Qt::CTRL | Qt::Key_Z), this, &MainWindow::undo);
+    undoAction_->setObjectName("undoAction");
+    datei->addAction("&Reset", this, &MainWindow::reset)->setObjectName("resetAction");
+    datei->addAction("&Beenden", this, &MainWindow::quit)->setObjectName("quitAction");
+    menuBar()->addAction("&Info", this, &MainWindow::infoRequested)->setObjectName("infoAction");
+}
+
+void MainWindow::placeCentred()
+{
+    if (const QScreen* target = screen())
+        move(target->availableGeometry().center() - rect().center());
+}
+
+void MainWindow::enterSpin(int number)
+{
+    session_.clickCell(number);
+    showSession();
+}
+
+void MainWindow::toggleSwitch(int index)
+{
+    session_.clickSwitch(index);
+    showSession();
+}
+
+void MainWindow::undo()
+{
+    session_.undo();
+    showSession();
+}
+
+void MainWindow::reset()
+{
+    session_.reset();
+    showSession();
+}
+
+void MainWindow::quit()
+{
+    reset();
+    // Any other window of the program, the About box, goes first.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    close();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::showSession()
+{
+    controls_.stakeTable->follow();
+    controls_.show(controlsShowing(session_.system(), session_.rowCount()));
+    undoAction_->setEnabled(session_.canUndo());
+    emit sessionChanged();
+}
+
+} // namespace tavrel::ui
