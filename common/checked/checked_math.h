@@ -5,7 +5,6 @@
 #include <cmath>
 #include <concepts>
 #include <limits>
-#include <utility>
 
 namespace tavrel {
 
@@ -61,15 +60,6 @@ T checkedMul(T a, T b)
     if (__builtin_mul_overflow(a, b, &result))
         throw RuntimeError("overflow");
     return result;
-}
-
-// Narrows a whole number to T, raising a RuntimeError when it does not fit.
-template <std::integral T, std::integral From>
-T checkedNarrow(From value)
-{
-    if (!std::in_range<T>(value))
-        throw RuntimeError("overflow");
-    return static_cast<T>(value);
 }
 
 template <std::integral T>
