@@ -62,11 +62,13 @@ QRadialGradient metal(QPointF centre, qreal radius)
     return gradient;
 }
 
+// The size leaves every number inside its pocket: in the About box's picture
+// neighbours stand at least four pixels apart.
 void paintNumbers(QPainter& painter, QPointF centre, qreal radius)
 {
     QFont font("DejaVu Sans Condensed");
     font.setBold(true);
-    font.setPixelSize(qMax(6, qRound(radius * 0.085)));
+    font.setPixelSize(qMax(6, qRound(radius * 0.08)));
     painter.setFont(font);
     for (int i = 0; i < int(wheelOrder.size()); ++i) {
         painter.save();
