@@ -4,8 +4,41 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+bool isSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// Without a display Qt aborts with an English hint to reinstall the program.
+// A platform or X display asked for on purpose (the tests run offscreen) is
+// left to Qt.
+bool displayAskedFor(int argc, char* argv[])
+{
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform" || arg == "-display" || arg == "--display")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (!displayAskedFor(argc, argv)) {
+        std::fputs("Tavrel braucht eine grafische Oberfläche (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).\n", stderr);
+        return 1;
+    }
     std::thread fontconfig = tavrel::fonts::readConfigurationInBackground();
     QApplication app(argc, argv);
     fontconfig.join();

@@ -1,7 +1,8 @@
 // Draws the About box's picture (info.jpg), the window icon (tavrel.png) and
-// the square icon that desktops list the program with (tavrel-64.png) into the
-// directory given as the only argument. Run by hand when the pictures
-// change; see CMakeLists.txt in this directory for how to build and run it.
+// the square icons that desktops list the program with (icons/tavrel-SIZE.png
+// and icons/tavrel.svg) into the directory given as the only argument. Run by
+// hand when the pictures change; see CMakeLists.txt in this directory for how
+// to build and run it.
 #include "palette.h"
 #include "tableau.h"
 #include "wheel.h"
@@ -12,6 +13,7 @@
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include <cstdio>
 
@@ -50,15 +52,39 @@ QImage drawIcon()
     return image;
 }
 
-// Icon themes want square sizes; the same wheel on a 64 x 64 field.
-QImage drawDesktopIcon()
+// Icon themes want square sizes: the same wheel, filling the field but for a
+// sixty-fourth left for its shadow.
+void paintDesktopIcon(QPainter& painter, int size)
 {
-    QImage image(64, 64, QImage::Format_ARGB32);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintWheel(painter, QPointF(size / 2.0, size / 2.0), size * 31.0 / 64, size < 32 ? WheelDetail::Small : WheelDetail::Icon);
+}
+
+QImage drawDesktopIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintWheel(painter, QPointF(32, 32), 31, WheelDetail::Icon);
+    paintDesktopIcon(painter, size);
     return image;
+}
+
+bool saveScalableIcon(const QString& path)
+{
+    constexpr int size = 64;
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setTitle("Tavrel");
+    svg.setDescription("A roulette wheel seen from above");
+    svg.setSize(QSize(size, size));
+    svg.setViewBox(QRect(0, 0, size, size));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        std::fprintf(stderr, "%s: not written\n", qPrintable(path));
+        return false;
+    }
+    paintDesktopIcon(painter, size);
+    return painter.end();
 }
 
 bool save(const QImage& image, const QString& path, const char* format, int quality)
@@ -81,8 +107,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool saved = save(drawPicture(), out.filePath("info.jpg"), "jpeg", 92)
-                       && save(drawIcon(), out.filePath("tavrel.png"), "png", -1)
-                       && save(drawDesktopIcon(), out.filePath("tavrel-64.png"), "png", -1);
+    bool saved = out.mkpath("icons") && save(drawPicture(), out.filePath("info.jpg"), "jpeg", 92)
+                 && save(drawIcon(), out.filePath("tavrel.png"), "png", -1)
+                 && saveScalableIcon(out.filePath("icons/tavrel.svg"));
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        saved = saved && save(drawDesktopIcon(size), out.filePath(QString("icons/tavrel-%1.png").arg(size)), "png", -1);
     return saved ? 0 : 1;
 }

@@ -62,11 +62,13 @@ QRadialGradient metal(QPointF centre, qreal radius)
     return gradient;
 }
 
+// The size leaves every number inside its pocket: in the About box's picture
+// neighbours stand at least four pixels apart.
 void paintNumbers(QPainter& painter, QPointF centre, qreal radius)
 {
     QFont font("DejaVu Sans Condensed");
     font.setBold(true);
-    font.setPixelSize(qMax(6, qRound(radius * 0.085)));
+    font.setPixelSize(qMax(6, qRound(radius * 0.08)));
     painter.setFont(font);
     for (int i = 0; i < int(wheelOrder.size()); ++i) {
         painter.save();
@@ -96,12 +98,14 @@ void paintWheel(QPainter& painter, QPointF centre, qreal radius, WheelDetail det
     track.setColorAt(1, palette::lightPocket);
     fillCircle(painter, centre, radius * 0.9, track);
 
-    for (int i = 0; i < int(wheelOrder.size()); ++i) {
-        const qreal start = pocketAngle(i) - pocketSpan / 2;
+    const int pockets = detail == WheelDetail::Small ? 9 : int(wheelOrder.size());
+    const qreal span = 360.0 / pockets;
+    for (int i = 0; i < pockets; ++i) {
+        const qreal start = 90.0 - i * span - span / 2;
         painter.setBrush(pocketColour(i));
-        painter.drawPath(ring(centre, radius * 0.81, radius * 0.67, start, pocketSpan));
+        painter.drawPath(ring(centre, radius * 0.81, radius * 0.67, start, span));
         painter.setBrush(pocketColour(i).darker(125));
-        painter.drawPath(ring(centre, radius * 0.67, radius * 0.53, start, pocketSpan));
+        painter.drawPath(ring(centre, radius * 0.67, radius * 0.53, start, span));
     }
     if (detail == WheelDetail::Full) {
         painter.setPen(QPen(palette::metalLight, radius * 0.012));
@@ -132,7 +136,7 @@ void paintWheel(QPainter& painter, QPointF centre, qreal radius, WheelDetail det
     fillCircle(painter, centre, radius * 0.13, metal(centre, radius * 0.13));
 
     const QPointF ball = onCircle(centre, radius * 0.6, pocketAngle(8));
-    const qreal ballRadius = detail == WheelDetail::Full ? radius * 0.045 : radius * 0.08;
+    const qreal ballRadius = radius * (detail == WheelDetail::Full ? 0.045 : detail == WheelDetail::Icon ? 0.08 : 0.12);
     QRadialGradient ivory(ball, ballRadius, ball - QPointF(ballRadius, ballRadius) * 0.4);
     ivory.setColorAt(0, Qt::white);
     ivory.setColorAt(1, QColor(190, 200, 215));
