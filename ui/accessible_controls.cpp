@@ -1,7 +1,7 @@
 #include "accessible_controls.h"
 
 #include "tableau_cell.h"
-#include "xp_check.h"
+#include "switch_box.h"
 
 #include <QAccessibleWidget>
 
@@ -39,9 +39,9 @@ private:
 };
 
 // A switch is a check box whose checked state is the box's value.
-class AccessibleXpCheck : public QAccessibleWidget {
+class AccessibleSwitchBox : public QAccessibleWidget {
 public:
-    explicit AccessibleXpCheck(XpCheck* box)
+    explicit AccessibleSwitchBox(SwitchBox* box)
         : QAccessibleWidget(box, QAccessible::CheckBox)
     {
     }
@@ -65,7 +65,7 @@ public:
     }
 
 private:
-    XpCheck* box() const { return static_cast<XpCheck*>(widget()); }
+    SwitchBox* box() const { return static_cast<SwitchBox*>(widget()); }
 };
 
 QAccessibleInterface* accessibleControl(const QString& className, QObject* object)
@@ -73,9 +73,9 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     if (className == QLatin1String(TableauCell::staticMetaObject.className()))
         if (auto* cell = qobject_cast<TableauCell*>(object))
             return new AccessibleTableauCell(cell);
-    if (className == QLatin1String(XpCheck::staticMetaObject.className()))
-        if (auto* box = qobject_cast<XpCheck*>(object))
-            return new AccessibleXpCheck(box);
+    if (className == QLatin1String(SwitchBox::staticMetaObject.className()))
+        if (auto* box = qobject_cast<SwitchBox*>(object))
+            return new AccessibleSwitchBox(box);
     return nullptr;
 }
 

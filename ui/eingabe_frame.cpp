@@ -1,7 +1,7 @@
 #include "tableau_cell.h"
 #include "window_controls.h"
 #include "window_layout.h"
-#include "xp_frame.h"
+#include "caption_frame.h"
 
 namespace tavrel::ui {
 
@@ -21,11 +21,11 @@ QRect cellGeometry(int number)
 
 void addEingabeFrame(WindowControls& controls, QWidget* parent)
 {
-    auto* outer = new XpFrame("Eingabe", parent);
+    auto* outer = new CaptionFrame("Eingabe", parent);
     outer->setObjectName("eingabeFrame");
     outer->setGeometry(twipsRect(0, 0, 1455, 5175));
 
-    auto* inner = new XpFrame("xpFrame2", outer);
+    auto* inner = new CaptionFrame("xpFrame2", outer);
     inner->setObjectName("tableauFrame");
     inner->setGeometry(twipsRect(120, 480, 1155, 4215));
     inner->setBorderStyle(0);

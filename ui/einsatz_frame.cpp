@@ -1,7 +1,7 @@
 #include "fonts/fonts.h"
 #include "window_controls.h"
 #include "window_layout.h"
-#include "xp_frame.h"
+#include "caption_frame.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,7 +24,7 @@ QLabel* addLabel(const QString& name, const QRect& startGeometry, QWidget* paren
 
 void addEinsatzFrame(WindowControls& controls, QWidget* parent)
 {
-    auto* frame = new XpFrame("Einsatz", parent);
+    auto* frame = new CaptionFrame("Einsatz", parent);
     frame->setObjectName("einsatzFrame");
     frame->setGeometry(twipsRect(1560, 0, 1455, 5175));
 

@@ -1,19 +1,19 @@
 #include "window_controls.h"
 #include "window_layout.h"
-#include "xp_check.h"
-#include "xp_frame.h"
+#include "switch_box.h"
+#include "caption_frame.h"
 
 namespace tavrel::ui {
 
 void addEinstellungenFrame(WindowControls& controls, QWidget* parent)
 {
-    auto* frame = new XpFrame("Einstellungen", parent);
+    auto* frame = new CaptionFrame("Einstellungen", parent);
     frame->setObjectName("einstellungenFrame");
     frame->setGeometry(twipsRect(0, 5280, 3015, 1215));
 
     const char* const captions[] = {"System aktiv", "Stufe halten"};
     for (int i = 0; i < 2; ++i) {
-        auto* box = new XpCheck(i, captions[i], frame);
+        auto* box = new SwitchBox(i, captions[i], frame);
         box->setObjectName(QString("switch_%1").arg(i));
         box->setGeometry(twipsRect(240, 360 + 360 * i, 1455, 255));
         controls.switches.append(box);

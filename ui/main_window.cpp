@@ -4,7 +4,7 @@
 #include "stake_table.h"
 #include "tableau_cell.h"
 #include "window_layout.h"
-#include "xp_check.h"
+#include "switch_box.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -39,8 +39,8 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
 
     for (TableauCell* cell : controls_.cells)
         connect(cell, &TableauCell::clicked, this, &MainWindow::enterSpin);
-    for (XpCheck* box : controls_.switches)
-        connect(box, &XpCheck::clicked, this, &MainWindow::toggleSwitch);
+    for (SwitchBox* box : controls_.switches)
+        connect(box, &SwitchBox::clicked, this, &MainWindow::toggleSwitch);
 
     addMenus();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());

@@ -1,13 +1,13 @@
 #include "stake_table.h"
 #include "window_controls.h"
 #include "window_layout.h"
-#include "xp_frame.h"
+#include "caption_frame.h"
 
 namespace tavrel::ui {
 
 void addSatztabelleFrame(WindowControls& controls, const PlayerSession& session, QWidget* parent)
 {
-    auto* frame = new XpFrame("Satztabelle", parent);
+    auto* frame = new CaptionFrame("Satztabelle", parent);
     frame->setObjectName("satztabelleFrame");
     frame->setGeometry(twipsRect(3120, 0, 10575, 9975));
 

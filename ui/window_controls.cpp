@@ -3,7 +3,7 @@
 #include "colour/qt_colour.h"
 #include "stake_table.h"
 #include "tableau_cell.h"
-#include "xp_check.h"
+#include "switch_box.h"
 
 #include <QCheckBox>
 #include <QLabel>

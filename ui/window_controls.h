@@ -14,7 +14,7 @@ namespace tavrel::ui {
 
 class StakeTable;
 class TableauCell;
-class XpCheck;
+class SwitchBox;
 
 // The main window's controls that show the system, each placed by its frame.
 // They hold no rules: they show what a snapshot of the controls says.
@@ -24,7 +24,7 @@ struct WindowControls {
     QList<QLabel*> chevalLabels; // by cheval
     QLabel* pleins = nullptr;
     QLabel* stufe = nullptr;
-    QList<XpCheck*> switches; // "System aktiv", "Stufe halten"
+    QList<SwitchBox*> switches; // "System aktiv", "Stufe halten"
     QList<QCheckBox*> pleinBoxes; // by number, hidden from the player
     StakeTable* stakeTable = nullptr;
 

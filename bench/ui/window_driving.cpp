@@ -1,7 +1,7 @@
 #include "window_driving.h"
 
 #include "tableau_cell.h"
-#include "xp_check.h"
+#include "switch_box.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,5 +48,5 @@ void fillTo(const tavrel::ui::MainWindow& window, int rows)
 
 void switchSystemAktiv(const tavrel::ui::MainWindow& window)
 {
-    window.findChild<tavrel::ui::XpCheck*>("switch_0")->click();
+    window.findChild<tavrel::ui::SwitchBox*>("switch_0")->click();
 }

@@ -4,7 +4,7 @@
 #include "main_window.h"
 #include "stake_table.h"
 #include "tableau_cell.h"
-#include "xp_check.h"
+#include "switch_box.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -40,7 +40,7 @@ struct WindowFixture {
         return found;
     }
     tavrel::ui::TableauCell* cell(int n) const { return control<tavrel::ui::TableauCell>(QString("tableauCell_%1").arg(n)); }
-    tavrel::ui::XpCheck* switchBox(int i) const { return control<tavrel::ui::XpCheck>(QString("switch_%1").arg(i)); }
+    tavrel::ui::SwitchBox* switchBox(int i) const { return control<tavrel::ui::SwitchBox>(QString("switch_%1").arg(i)); }
     QLabel* label(const QString& name) const { return control<QLabel>(name); }
     tavrel::ui::StakeTable* grid() const { return control<tavrel::ui::StakeTable>("stakeTable"); }
 

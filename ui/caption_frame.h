@@ -8,11 +8,11 @@ namespace tavrel::ui {
 
 // A frame in the XP look: a rounded border with its caption set into the top
 // edge. With border style 0 it draws neither, and only groups its children.
-class XpFrame : public QWidget {
+class CaptionFrame : public QWidget {
     Q_OBJECT
 
 public:
-    XpFrame(const QString& caption, QWidget* parent = nullptr);
+    CaptionFrame(const QString& caption, QWidget* parent = nullptr);
 
     void setBorderStyle(int style);
     void setCaptionColor(const QColor& colour);

@@ -9,11 +9,11 @@ namespace tavrel::ui {
 // reports the box's index, and the box shows whatever value it is given. So a
 // value set by the program is never taken for the user's click. A screen reader
 // sees a check box named by its caption.
-class XpCheck : public PressableWidget {
+class SwitchBox : public PressableWidget {
     Q_OBJECT
 
 public:
-    XpCheck(int index, const QString& caption, QWidget* parent = nullptr);
+    SwitchBox(int index, const QString& caption, QWidget* parent = nullptr);
 
     int index() const { return index_; }
     QString caption() const { return caption_; }

@@ -1,4 +1,4 @@
-#include "xp_check.h"
+#include "switch_box.h"
 
 #include "accessible_controls.h"
 #include "fonts/fonts.h"
@@ -20,7 +20,7 @@ const QColor CheckMark{33, 161, 33};
 
 } // namespace
 
-XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
+SwitchBox::SwitchBox(int index, const QString& caption, QWidget* parent)
     : PressableWidget(parent)
     , index_(index)
     , caption_(caption)
@@ -32,7 +32,7 @@ XpCheck::XpCheck(int index, const QString& caption, QWidget* parent)
     setAttribute(Qt::WA_Hover);
 }
 
-void XpCheck::setValue(int value)
+void SwitchBox::setValue(int value)
 {
     if (value == value_)
         return;
@@ -47,23 +47,23 @@ void XpCheck::setValue(int value)
     }
 }
 
-void XpCheck::click()
+void SwitchBox::click()
 {
     emit clicked(index_);
 }
 
-QSize XpCheck::sizeHint() const
+QSize SwitchBox::sizeHint() const
 {
     const QFontMetrics metrics(font());
     return {BoxSize + CaptionGap + metrics.horizontalAdvance(caption_) + 2, qMax(BoxSize, metrics.height())};
 }
 
-QRect XpCheck::boxRect() const
+QRect SwitchBox::boxRect() const
 {
     return {0, (height() - BoxSize) / 2, BoxSize, BoxSize};
 }
 
-void XpCheck::paintEvent(QPaintEvent*)
+void SwitchBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect box = boxRect();
@@ -98,7 +98,7 @@ void XpCheck::paintEvent(QPaintEvent*)
     }
 }
 
-void XpCheck::keyPressEvent(QKeyEvent* event)
+void SwitchBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
         click();

@@ -1,4 +1,4 @@
-#include "xp_frame.h"
+#include "caption_frame.h"
 
 #include "fonts/fonts.h"
 
@@ -7,32 +7,32 @@
 
 namespace tavrel::ui {
 
-XpFrame::XpFrame(const QString& caption, QWidget* parent)
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent)
     : QWidget(parent)
     , caption_(caption)
 {
     setFont(fonts::msSansSerif(8.25));
 }
 
-void XpFrame::setBorderStyle(int style)
+void CaptionFrame::setBorderStyle(int style)
 {
     borderStyle_ = style;
     update();
 }
 
-void XpFrame::setCaptionColor(const QColor& colour)
+void CaptionFrame::setCaptionColor(const QColor& colour)
 {
     captionColor_ = colour;
     update();
 }
 
-void XpFrame::setBorderColor(const QColor& colour)
+void CaptionFrame::setBorderColor(const QColor& colour)
 {
     borderColor_ = colour;
     update();
 }
 
-void XpFrame::paintEvent(QPaintEvent* event)
+void CaptionFrame::paintEvent(QPaintEvent* event)
 {
     if (borderStyle_ == 0)
         return;
