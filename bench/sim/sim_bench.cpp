@@ -1,5 +1,4 @@
 #include "fair_wheel.h"
-#include "observed_table.h"
 #include "session_tracker.h"
 #include "simulation.h"
 
@@ -17,17 +16,16 @@ namespace {
 using namespace tavrel::sim;
 
 // One session of state.range(0) spins on one thread, as the tool plays it:
-// fresh table, fair wheel, every row followed.
+// fresh system, fair wheel, every row followed.
 void OneSession(benchmark::State& state)
 {
     const auto spins = static_cast<std::uint64_t>(state.range(0));
     std::uint64_t session = 0;
     for (auto _ : state) {
-        ObservedTable table(false);
-        SessionTracker tracker;
+        SessionTracker tracker(false);
         FairWheel wheel(1, session++);
         for (std::uint64_t i = 0; i < spins; ++i)
-            tracker.record(table.click(wheel.spin()));
+            tracker.play(wheel.spin());
         RunTotals totals;
         tracker.finishInto(totals);
         benchmark::DoNotOptimize(totals.result);

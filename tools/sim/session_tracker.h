@@ -1,21 +1,28 @@
 #pragma once
 
-#include "played_spin.h"
 #include "run_totals.h"
+
+#include "tavrel/tavrel_system.h"
 
 #include <cstdint>
 
 namespace tavrel::sim {
 
-// Follows one session spin by spin, keeping only the running partie's figures:
-// its memory does not grow with the spins.
+// One session: the betting system, switched on as a player starts, and the
+// running partie's figures taken from the row each spin returns. Its memory
+// does not grow with the spins.
 class SessionTracker {
 public:
-    void record(const PlayedSpin& spin);
+    explicit SessionTracker(bool stufeHalten);
+
+    void play(std::int16_t number);
     // Adds the finished session to the totals.
     void finishInto(RunTotals& totals) const;
 
+    const TavrelSystem& system() const { return system_; }
+
 private:
+    TavrelSystem system_;
     RunTotals own_;
     std::uint64_t partieSpins_ = 0;
     std::int64_t partieLowest_ = 0;

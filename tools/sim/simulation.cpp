@@ -1,7 +1,6 @@
 #include "simulation.h"
 
 #include "fair_wheel.h"
-#include "observed_table.h"
 #include "session_tracker.h"
 
 #include <algorithm>
@@ -20,13 +19,12 @@ constexpr std::uint64_t ProgressBatch = 4096;
 bool playSession(const Wheels& wheels, std::uint64_t index, bool stufeHalten, RunControl control,
                  RunTotals& totals)
 {
-    ObservedTable table(stufeHalten);
-    SessionTracker tracker;
+    SessionTracker tracker(stufeHalten);
     std::uint64_t unpublished = 0;
     auto play = [&](std::int16_t number) {
         if (control.stop.load(std::memory_order_relaxed))
             return false;
-        tracker.record(table.click(number));
+        tracker.play(number);
         if (++unpublished == ProgressBatch) {
             control.spinsDone.fetch_add(unpublished, std::memory_order_relaxed);
             unpublished = 0;
