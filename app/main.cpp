@@ -3,6 +3,8 @@
 #include "window/info_box.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +44,11 @@ int main(int argc, char* argv[])
     std::thread fontconfig = tavrel::fonts::readConfigurationInBackground();
     QApplication app(argc, argv);
     fontconfig.join();
+    // Qt's own texts (shortcut names such as "Strg+Z", context menus, standard
+    // buttons) speak the window's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     tavrel::PlayerSession session;
     tavrel::ui::MainWindow window(session);
     QObject::connect(&window, &tavrel::ui::MainWindow::infoRequested, &window,

@@ -20,7 +20,7 @@ overrides=$(lintian --show-overrides "$deb" | grep '^O:' || true)
 section=$(dpkg-deb -f "$deb" Section)
 [ "$section" = utils ] || fail "Section is $section, not utils"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 fonts-liberation2; do
+for d in libqt6widgets6 fonts-liberation2 qt6-translations-l10n; do
     grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 
