@@ -96,7 +96,7 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
 
     connect(kapital_, &QSpinBox::valueChanged, this, &RiskWindow::follow);
     connect(tischlimit_, &QSpinBox::valueChanged, this, &RiskWindow::follow);
-    follow();
+    showNoPartie();
 }
 
 RiskWindow::~RiskWindow()
@@ -118,6 +118,9 @@ void RiskWindow::follow()
     stop_.request_stop();
     stop_ = std::stop_source();
     const std::uint64_t generation = ++generation_;
+    // A closed window computes nothing; it catches up when shown.
+    if (!isVisible())
+        return;
     const TavrelSystem system = session_.system();
     if (!system.partieRuns()) {
         showNoPartie();
@@ -171,6 +174,7 @@ void RiskWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     placeBesideParent();
+    follow();
 }
 
 // To the right of the parent window, or to its left where the screen ends.

@@ -64,6 +64,19 @@ private slots:
                 || window->frameGeometry().right() < main->frameGeometry().left());
     }
 
+    // Closed, it spends nothing on the events it follows, and catches up when shown.
+    void catchesUpWhenShownAgain()
+    {
+        window->hide();
+        session.clickSwitch(0);
+        for (int i = 0; i < 3; ++i)
+            spin(36);
+        QTest::qWait(100);
+        QVERIFY(shown("Risk").isEmpty());
+        window->show();
+        QTRY_COMPARE(shown("Risk"), QString("2,60 %"));
+    }
+
     void saysSoWhenNoPartieRuns()
     {
         QVERIFY(control<QLabel>("NoPartie")->isVisible());
