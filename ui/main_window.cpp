@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "fonts/fonts.h"
+#include "risk_window.h"
 #include "stake_table.h"
 #include "tableau_cell.h"
 #include "window_layout.h"
@@ -55,6 +56,7 @@ void MainWindow::addMenus()
     undoAction_ = datei->addAction("Rück&gängig", QKeySequence(Qt::CTRL | Qt::Key_Z), this, &MainWindow::undo);
     undoAction_->setObjectName("undoAction");
     datei->addAction("&Reset", this, &MainWindow::reset)->setObjectName("resetAction");
+    datei->addAction("Risi&ko…", this, &MainWindow::showRisk)->setObjectName("riskAction");
     datei->addAction("&Beenden", this, &MainWindow::quit)->setObjectName("quitAction");
     menuBar()->addAction("&Info", this, &MainWindow::infoRequested)->setObjectName("infoAction");
 }
@@ -98,6 +100,17 @@ void MainWindow::quit()
             window->close();
     close();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::showRisk()
+{
+    if (!risk_) {
+        risk_ = new RiskWindow(session_, this);
+        connect(this, &MainWindow::sessionChanged, risk_, &RiskWindow::follow);
+    }
+    risk_->show();
+    risk_->raise();
+    risk_->activateWindow();
 }
 
 void MainWindow::showSession()

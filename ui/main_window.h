@@ -10,6 +10,8 @@ class QAction;
 
 namespace tavrel::ui {
 
+class RiskWindow;
+
 // The main window: the tableau, the stakes, the switches and the stake table,
 // and the menu. Each of the player's events goes to the session, and then
 // every control shows the session as it is.
@@ -39,11 +41,13 @@ private:
     void undo();
     void reset();
     void quit();
+    void showRisk();
     void showSession();
 
     PlayerSession& session_;
     WindowControls controls_;
     QAction* undoAction_ = nullptr;
+    RiskWindow* risk_ = nullptr; // made when first asked for
 };
 
 } // namespace tavrel::ui

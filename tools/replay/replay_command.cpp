@@ -40,6 +40,24 @@ ParsedLine expectNoArgument(const std::vector<std::string_view>& words, Command 
     return {command, {}};
 }
 
+// The capitals the odds serve: what the chart spans.
+constexpr long long LargestBankroll = 1'000'000;
+
+ParsedLine parseRisk(const std::vector<std::string_view>& words)
+{
+    if (words.size() < 2 || words.size() > 3)
+        return fail("'risk' takes a capital and, optionally, a table limit");
+    const auto bankroll = wholeNumber(words[1]);
+    if (!bankroll || *bankroll < 1 || *bankroll > LargestBankroll)
+        return fail("the capital must be a whole number from 1 to 1000000");
+    if (words.size() == 2)
+        return {Risk{*bankroll, std::nullopt}, {}};
+    const auto limit = wholeNumber(words[2]);
+    if (!limit || *limit < 1)
+        return fail("the table limit must be a positive whole number");
+    return {Risk{*bankroll, *limit}, {}};
+}
+
 } // namespace
 
 ParsedLine parseLine(std::string_view line)
@@ -66,6 +84,8 @@ ParsedLine parseLine(std::string_view line)
         return expectNoArgument(words, Undo{});
     if (verb == "dump")
         return expectNoArgument(words, Dump{});
+    if (verb == "risk")
+        return parseRisk(words);
     if (auto particle = parseParticleLine(words))
         return {particle->command ? std::optional<Command>(*particle->command) : std::nullopt, particle->error};
     return fail("unknown command '" + std::string(verb) + "'");

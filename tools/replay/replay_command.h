@@ -2,6 +2,7 @@
 
 #include "particle_commands.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,13 @@ struct ToggleSwitch { int index; }; // "aktiv" = 0, "halten" = 1
 struct Reset {};
 struct Undo {};
 struct Dump {};
+// The running partie's odds against a capital and, if given, a table limit.
+struct Risk {
+    std::int64_t bankroll;
+    std::optional<std::int64_t> limit;
+};
 
-using Command = std::variant<Click, ToggleSwitch, Reset, Undo, Dump, ParticleCommand>;
+using Command = std::variant<Click, ToggleSwitch, Reset, Undo, Dump, Risk, ParticleCommand>;
 
 // One input line read: a command, nothing (blank or comment), or why it is malformed.
 struct ParsedLine {

@@ -2,6 +2,7 @@
 
 #include "particle_session.h"
 #include "replay_command.h"
+#include "risk_dump.h"
 #include "state_dump.h"
 #include "tavrel/player_session.h"
 #include "checked/runtime_error.h"
@@ -24,6 +25,7 @@ struct Apply {
     void operator()(Reset) const { session.reset(); }
     void operator()(Undo) const { session.undo(); }
     void operator()(Dump) const { out << stateDump(session).dump() << '\n' << std::flush; }
+    void operator()(const Risk& r) const { out << riskDump(session.system(), r).dump() << '\n' << std::flush; }
     void operator()(const ParticleCommand& c) const { particles.run(c, out); }
 };
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "tavrel/tavrel_system.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tavrel {
+
+// What one spin can do to a running partie: its gain in units, how many of the
+// 37 numbers give it, and whether the kernel counts it as a hit.
+struct SpinOutcome {
+    std::int64_t gain;
+    int numbers;
+    bool hit;
+};
+
+// The stakes of one spin of the running partie and what each number pays,
+// read from the kernel by spinning every number on a copy.
+struct StakeLevel {
+    std::int32_t stake = 0;          // Einsatz: every unit on the table
+    std::int32_t largestCheval = 0;  // the largest cheval's units
+    std::vector<SpinOutcome> outcomes;
+};
+
+// The partie's progression as a ladder of levels: level a is the system after
+// a advances. A miss always climbs one level, and so does a hit unless "Stufe
+// halten" holds it; so every look-ahead needs only this ladder and the balance.
+class StakeLadder {
+public:
+    explicit StakeLadder(const TavrelSystem& from);
+
+    const StakeLevel& level() const { return level_; }
+    void climb();
+
+private:
+    void read();
+
+    TavrelSystem system_;
+    int missNumber_ = 0;
+    StakeLevel level_;
+};
+
+// The largest stake that the partie, from the system's state, can be asked to
+// place before its loss passes `bankroll`: the ladder's stakes up to the first
+// level where every number ends the partie from any balance the partie can
+// still have, and none at or past a level whose cheval would exceed `limit`.
+// An upper bound: no path of the partie ever stakes more.
+std::int64_t largestStake(const TavrelSystem& system, std::int64_t bankroll, std::int64_t limit);
+
+} // namespace tavrel
