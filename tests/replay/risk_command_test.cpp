@@ -28,7 +28,7 @@ TEST(RiskCommand, ReadsACapitalAndAnOptionalLimitAndRejectsTheRest)
     }
 }
 
-// The line gives exactly what the window's function gives, in the issue's
+// The line gives exactly what the window's function gives, in the README's
 // order, and its numbers read back to the same doubles.
 TEST(RiskCommand, PrintsTheOddsOfTheStateAfterTheEventsSoFar)
 {
