@@ -1,3 +1,4 @@
+#include "risk_window.h"
 #include "window_fixture.h"
 
 #include <QHeaderView>
@@ -76,7 +77,7 @@ private slots:
         QStringList menu;
         for (QAction* entry : f.window.menuBar()->actions() + f.control<QMenu>("dateiMenu")->actions())
             menu << entry->text();
-        QCOMPARE(menu, (QStringList{"&Datei", "&Info", "Rück&gängig", "&Reset", "&Beenden"}));
+        QCOMPARE(menu, (QStringList{"&Datei", "&Info", "Rück&gängig", "&Reset", "Risi&ko…", "&Beenden"}));
         QCOMPARE(f.control<QAction>("undoAction")->shortcut(), QKeySequence("Ctrl+Z"));
     }
 
@@ -175,6 +176,20 @@ private slots:
         QVERIFY(painted.inkIn(coups.adjusted(0, 0, -1, -1)).left() < coups.left() + 8);
         const QRect gesamt = painted.areaOfCell(f.grid(), 1, 7); // in the current row, which shows whole
         QVERIFY(painted.count(gesamt, f.grid()->palette().color(QPalette::Active, QPalette::Highlight)) > gesamt.width() * 8);
+    }
+
+    void risikoOpensBesideTheWindowAndFollowsItsEvents()
+    {
+        WindowFixture f;
+        f.control<QAction>("riskAction")->trigger();
+        auto* risk = f.control<tavrel::ui::RiskWindow>(QString());
+        QVERIFY(risk->isVisible() && risk->isWindow() && !risk->isModal());
+        f.clickSwitch(0);
+        for (int spin = 0; spin < 3; ++spin)
+            f.clickCell(36);
+        QTRY_COMPARE(risk->findChild<QLabel*>("Risk")->text(), QString("2,60 %"));
+        f.clickSwitch(0);
+        QTRY_VERIFY(!risk->findChild<QLabel*>("Risk")->isVisible());
     }
 
     void beendenResetsAndClosesTheWindow()
