@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tavrel::ui {
 
 namespace {
@@ -177,16 +179,26 @@ void RiskWindow::showEvent(QShowEvent* event)
     follow();
 }
 
-// To the right of the parent window, or to its left where the screen ends.
+// To the right of the parent window, or to its left where the screen ends
+// there; kept on the screen, over the parent if neither side has room.
 void RiskWindow::placeBesideParent()
 {
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
     if (!main)
         return;
     const QRect beside = main->frameGeometry();
+    const QSize size = frameGeometry().size();
     QPoint at(beside.right() + 8, beside.top());
-    if (const QScreen* screen = main->screen(); screen && at.x() + width() > screen->availableGeometry().right())
-        at.setX(beside.left() - frameGeometry().width() - 8);
+    const QScreen* screen = main->screen();
+    if (!screen) {
+        move(at);
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    if (at.x() + size.width() > room.right() + 1)
+        at.setX(beside.left() - size.width() - 8);
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
     move(at);
 }
 

@@ -184,6 +184,8 @@ private slots:
         f.control<QAction>("riskAction")->trigger();
         auto* risk = f.control<tavrel::ui::RiskWindow>(QString());
         QVERIFY(risk->isVisible() && risk->isWindow() && !risk->isModal());
+        // Beside the centred main window, and whole on the screen.
+        QVERIFY(f.window.screen()->availableGeometry().contains(risk->frameGeometry()));
         f.clickSwitch(0);
         for (int spin = 0; spin < 3; ++spin)
             f.clickCell(36);
