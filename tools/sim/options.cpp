@@ -119,8 +119,8 @@ std::vector<std::int64_t> bankrolls(const std::string& text)
         start = comma + 1;
     }
     // The table and the chart run from the smallest bankroll up.
-    std::ranges::sort(list);
-    list.erase(std::ranges::unique(list).begin(), list.end());
+    std::sort(list.begin(), list.end());
+    list.erase(std::unique(list.begin(), list.end()), list.end());
     return list;
 }
 
@@ -184,7 +184,7 @@ SimOptions parseOptions(const std::vector<std::string>& args)
             options.spinFiles.push_back(value());
             while (i + 1 < args.size() && (args[i + 1] == "-" || !args[i + 1].starts_with("-")))
                 options.spinFiles.push_back(args[++i]);
-            if (std::ranges::count(options.spinFiles, "-") > 1)
+            if (std::count(options.spinFiles.begin(), options.spinFiles.end(), "-") > 1)
                 throw UsageError("--spins-from: die Standardeingabe („-“) lässt sich nur einmal lesen");
         } else if (option == "--halten") {
             options.stufeHalten = flag();
