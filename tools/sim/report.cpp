@@ -134,15 +134,15 @@ void writeTextReport(std::ostream& out, const Report& r)
 {
     const RunTotals& t = r.totals;
     if (r.partial)
-        out << "ABGEBROCHEN (Strg+C): nur die fertigen " << sessionsText(t.sessions) << "\n";
+        out << "ABGEBROCHEN (Strg+C): der Bericht zählt nur die fertigen Sessions\n";
     out << "Tavrel-Simulation: " << sessionsText(t.sessions) << ", "
         << (r.seed ? "fairer Kessel mit einer Null (Seed " + std::to_string(*r.seed) + ")" : std::string("gespielte Coups"))
         << ", " << (r.stufeHalten ? "mit" : "ohne") << " „Stufe halten“\n\n";
     if (t.firstStopSpin)
         out << "ACHTUNG: In " << sessionsText(t.stoppedSessions)
             << " hörte das Fenster nach einem Überlauf von Gesamt (32 Bit) auf auszuwerten, zuerst bei Coup "
-            << grouped(*t.firstStopSpin) << ".\nDie späteren Coups dieser Sessions zählen weder im Umsatz noch im "
-            << "Ergebnis, noch in den Partien.\n\n";
+            << grouped(*t.firstStopSpin) << ".\nDie späteren Coups " << (t.stoppedSessions == 1 ? "dieser Session" : "dieser Sessions")
+            << " zählen weder im Umsatz noch im Ergebnis, noch in den Partien.\n\n";
 
     out << "  Coups gespielt            " << right(grouped(t.spins), 16) << '\n'
         << "  davon ausgewertet         " << right(grouped(t.evaluatedSpins), 16) << '\n'

@@ -41,9 +41,8 @@ void Session::play(std::int16_t number)
     ++own_.evaluatedSpins;
     own_.turnover += row.einsatz;
     own_.result += static_cast<std::int64_t>(row.saldo);
-    largestStake_ = anyRow_ ? std::max<std::int64_t>(largestStake_, row.einsatz) : row.einsatz;
-    sessionLowest_ = anyRow_ ? std::min(sessionLowest_, partie) : partie;
-    anyRow_ = true;
+    largestStake_ = std::max<std::int64_t>(largestStake_, row.einsatz);
+    sessionLowest_ = std::min(sessionLowest_, partie);
 
     partieLowest_ = partieSpins_ == 0 ? partie : std::min(partieLowest_, partie);
     ++partieSpins_;
@@ -65,7 +64,7 @@ void Session::finishInto(RunTotals& totals) const
         totals.openLengths.add(static_cast<std::int64_t>(partieSpins_));
         totals.openDrawdowns.add(-partieLowest_);
     }
-    if (anyRow_) {
+    if (own_.evaluatedSpins > 0) {
         totals.largestStakes.add(largestStake_);
         totals.sessionDrawdowns.add(-sessionLowest_);
     }

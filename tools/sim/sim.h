@@ -184,7 +184,7 @@ private:
     std::optional<std::uint64_t> stoppedAt_;
     std::uint64_t partieSpins_ = 0;
     std::int64_t partieLowest_ = 0;
-    bool anyRow_ = false;
+    // From 0: a stake is at least 1, and the ruin only asks for balances below -1.
     std::int64_t sessionLowest_ = 0;
     std::int64_t largestStake_ = 0;
 };
