@@ -46,9 +46,9 @@ protected:
         return dir / name;
     }
 
-    ToolRun runTool(const std::string& args, const std::string& input = "/dev/null", const std::string& environment = "")
+    ToolRun runTool(const std::string& args, const std::string& input = "/dev/null", const std::string& prefix = "")
     {
-        const std::string command = environment + TAVREL_SIM_PATH + " " + args + " >" + (dir / "out").string() + " 2>"
+        const std::string command = prefix + TAVREL_SIM_PATH + " " + args + " >" + (dir / "out").string() + " 2>"
                                     + (dir / "err").string() + " <" + input;
         const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), contents(dir / "out"), contents(dir / "err")};
@@ -64,6 +64,10 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
     const auto umlaut = file("umlaut.txt", "zwölf\n").string();
     const auto empty = file("empty.txt", " \n,\n").string();
     fs::create_directories(dir / "folder.png");
+    const auto locked = file("locked.txt", "5,4\n").string();
+    fs::permissions(locked, fs::perms::none);
+    fs::create_directories(dir / "readonly");
+    fs::permissions(dir / "readonly", fs::perms::owner_read | fs::perms::owner_exec);
     // A run of 10^12 spins: only a check before the first spin ends in time.
     const std::string huge = "--sessions 1000000 --spins 1000000 ";
     const std::pair<std::string, std::string> cases[] = { // the arguments, and the message
@@ -85,6 +89,7 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         {"-h -h", "--help ist mehrfach angegeben"},
         {"--spins-from " + (dir / "missing.txt").string(), (dir / "missing.txt").string() + ": nicht gefunden"},
         {"--spins-from " + dir.string(), dir.string() + ": ist ein Verzeichnis"},
+        {"--spins-from " + locked, locked + ": keine Berechtigung"},
         {"--spins-from " + outside, outside + ":2:3: erwartet eine ganze Zahl von 0 bis 36, nicht „37“"},
         {"--spins-from " + minus, minus + ":1:3: erwartet eine ganze Zahl von 0 bis 36, nicht „-1“"},
         {"--spins-from " + letters, letters + ":1:5: erwartet eine ganze Zahl von 0 bis 36, nicht „x3“"},
@@ -96,11 +101,14 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         {"--spins-from " + outside + " --sessions 5", "--spins-from geht nicht zusammen mit --sessions, --spins oder --seed"},
         {huge + "--chart x.jpg", "--chart erwartet einen Dateinamen auf .png, nicht „x.jpg“"},
         {huge + "--chart /nonexistent/dir/x.png", "--chart: Ordner „/nonexistent/dir“ nicht gefunden"},
+        {huge + "--chart " + (dir / "readonly/x.png").string(), "--chart: „" + (dir / "readonly").string() + "“: keine Berechtigung"},
         {huge + "--chart " + (dir / "folder.png").string(), "--chart: „" + (dir / "folder.png").string() + "“ ist ein Verzeichnis"},
     };
+    // Root may read and write anything: the tool runs as nobody then.
+    const std::string user = getuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(args);
-        const ToolRun run = runTool(args);
+        const ToolRun run = runTool(args, "/dev/null", user);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "") << "no report";
         EXPECT_EQ(run.err, "tavrel-sim: " + says + "\n");
