@@ -1,6 +1,4 @@
-#include "fair_wheel.h"
-#include "session_tracker.h"
-#include "simulation.h"
+#include "sim.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,12 +20,12 @@ void OneSession(benchmark::State& state)
     const auto spins = static_cast<std::uint64_t>(state.range(0));
     std::uint64_t session = 0;
     for (auto _ : state) {
-        SessionTracker tracker(false);
+        Session played(false);
         FairWheel wheel(1, session++);
         for (std::uint64_t i = 0; i < spins; ++i)
-            tracker.play(wheel.spin());
+            played.play(wheel.spin());
         RunTotals totals;
-        tracker.finishInto(totals);
+        played.finishInto(totals);
         benchmark::DoNotOptimize(totals.result);
     }
     state.counters["spins/s"] = benchmark::Counter(static_cast<double>(spins * state.iterations()),
@@ -38,7 +36,7 @@ void OneSession(benchmark::State& state)
 void Threads(benchmark::State& state)
 {
     const auto threads = static_cast<unsigned>(state.range(0));
-    const auto wheels = Wheels::simulated(16, 50'000, 1);
+    const auto wheels = simulatedWheels(16, 50'000, 1);
     const std::atomic<bool> stop{false};
     for (auto _ : state) {
         std::atomic<std::uint64_t> spinsDone{0};

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,54 +46,95 @@ protected:
         return dir / name;
     }
 
-    ToolRun runTool(const std::string& args, const std::string& input = "/dev/null")
+    ToolRun runTool(const std::string& args, const std::string& input = "/dev/null", const std::string& prefix = "")
     {
-        const std::string command = std::string(TAVREL_SIM_PATH) + " " + args + " >" + (dir / "out").string() + " 2>"
+        const std::string command = prefix + TAVREL_SIM_PATH + " " + args + " >" + (dir / "out").string() + " 2>"
                                     + (dir / "err").string() + " <" + input;
         const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), contents(dir / "out"), contents(dir / "err")};
     }
 };
 
-TEST_F(SimTool, BadInputGivesOneLineAndStatusTwo)
+TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
 {
     const auto outside = file("outside.txt", "1, 2\n3 37 4\n").string();
+    const auto minus = file("minus.txt", "1 -1\n").string();
     const auto letters = file("letters.txt", "1,2,x3\n").string();
+    const auto nul = file("nul.txt", std::string("5,4\n1\0 2\n", 9)).string();
+    const auto umlaut = file("umlaut.txt", "zwölf\n").string();
     const auto empty = file("empty.txt", " \n,\n").string();
-    const std::pair<std::string, std::string> cases[] = { // the arguments, and what the message must name
-        {"--frob", "--frob"},
-        {"--sessions", "--sessions"},
-        {"--spins zwölf", "zwölf"},
-        {"--seed 1x", "1x"},
-        {"--sessions 0", "--sessions"},
-        {"--spins 0", "--spins"},
-        {"--threads -1", "--threads"},
-        {"--bankroll 100,,1000", "--bankroll"},
-        {"--json=yes", "--json"},
-        {"--spins-from " + (dir / "missing.txt").string(), "missing.txt"},
-        {"--spins-from " + dir.string(), dir.string()},
-        {"--spins-from " + outside, outside + ":2:3"},
-        {"--spins-from " + letters, letters + ":1:5"},
-        {"--spins-from " + empty, empty},
-        {"--spins-from " + outside + " --sessions 5", "--spins-from"},
+    fs::create_directories(dir / "folder.png");
+    const auto locked = file("locked.txt", "5,4\n").string();
+    fs::permissions(locked, fs::perms::none);
+    fs::create_directories(dir / "readonly");
+    fs::permissions(dir / "readonly", fs::perms::owner_read | fs::perms::owner_exec);
+    // A run of 10^12 spins: only a check before the first spin ends in time.
+    const std::string huge = "--sessions 1000000 --spins 1000000 ";
+    const std::pair<std::string, std::string> cases[] = { // the arguments, and the message
+        {"--frob", "unbekannte Option „--frob“ (--help zeigt alle)"},
+        {"stray", "überzähliges Argument „stray“ (--help zeigt alle Optionen)"},
+        {"--sessions", "--sessions erwartet einen Wert"},
+        {"--spins -5", "--spins erwartet eine ganze Zahl ab 1, nicht „-5“"},
+        {"--spins zwölf", "--spins erwartet eine ganze Zahl ab 1, nicht „zwölf“"},
+        {"--sessions 0", "--sessions erwartet eine ganze Zahl ab 1, nicht „0“"},
+        {"--spins 18446744073709551615", "--spins erwartet eine ganze Zahl von 1 bis 9.223.372.036.854.775.807, nicht „18446744073709551615“"},
+        {"--sessions 4 --spins 9223372036854775807", "--sessions × --spins ergibt mehr als 9.223.372.036.854.775.807 Coups"},
+        {"--threads -1", "--threads erwartet eine ganze Zahl ab 1, nicht „-1“"},
+        {"--seed -1", "--seed erwartet eine ganze Zahl ab 0, nicht „-1“"},
+        {"--seed 1x", "--seed erwartet eine ganze Zahl ab 0, nicht „1x“"},
+        {"--bankroll -5", "--bankroll erwartet eine ganze Zahl ab 1, nicht „-5“"},
+        {"--bankroll 100,,1000", "--bankroll: leerer Eintrag in „100,,1000“"},
+        {"--json=yes", "--json nimmt keinen Wert"},
+        {"--spins 5 --spins 6", "--spins ist mehrfach angegeben"},
+        {"-h -h", "--help ist mehrfach angegeben"},
+        {"--spins-from " + (dir / "missing.txt").string(), (dir / "missing.txt").string() + ": nicht gefunden"},
+        {"--spins-from " + dir.string(), dir.string() + ": ist ein Verzeichnis"},
+        {"--spins-from " + locked, locked + ": keine Berechtigung"},
+        {"--spins-from " + outside, outside + ":2:3: erwartet eine ganze Zahl von 0 bis 36, nicht „37“"},
+        {"--spins-from " + minus, minus + ":1:3: erwartet eine ganze Zahl von 0 bis 36, nicht „-1“"},
+        {"--spins-from " + letters, letters + ":1:5: erwartet eine ganze Zahl von 0 bis 36, nicht „x3“"},
+        {"--spins-from " + nul, nul + ":2:2: unerwartetes Byte 0x00"},
+        {"--spins-from " + umlaut, umlaut + ":1:3: unerwartetes Byte 0xC3"},
+        {"--spins-from " + empty, empty + ": enthält keine Coups"},
+        {"--spins-from - -", "--spins-from: die Standardeingabe („-“) lässt sich nur einmal lesen"},
+        {"--spins-from -", "Standardeingabe: enthält keine Coups"},
+        {"--spins-from " + outside + " --sessions 5", "--spins-from geht nicht zusammen mit --sessions, --spins oder --seed"},
+        {huge + "--chart x.jpg", "--chart erwartet einen Dateinamen auf .png, nicht „x.jpg“"},
+        {huge + "--chart /nonexistent/dir/x.png", "--chart: Ordner „/nonexistent/dir“ nicht gefunden"},
+        {huge + "--chart " + (dir / "readonly/x.png").string(), "--chart: „" + (dir / "readonly").string() + "“: keine Berechtigung"},
+        {huge + "--chart " + (dir / "folder.png").string(), "--chart: „" + (dir / "folder.png").string() + "“ ist ein Verzeichnis"},
     };
+    // Root may read and write anything: the tool runs as nobody then.
+    const std::string user = getuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(args);
-        const ToolRun run = runTool(args);
+        const ToolRun run = runTool(args, "/dev/null", user);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "") << "no report";
-        EXPECT_TRUE(run.err.ends_with('\n') && run.err.find('\n') == run.err.size() - 1) << "one line: " << run.err;
-        EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
+        EXPECT_EQ(run.err, "tavrel-sim: " + says + "\n");
     }
 }
 
-TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInput)
+TEST_F(SimTool, HelpAndVersion)
 {
-    const auto first = file("first.txt", "5,4\n").string();
+    for (const char* help : {"-h", "--help"}) {
+        const ToolRun run = runTool(help);
+        EXPECT_EQ(std::tuple(run.status, run.err), std::tuple(0, "")) << help;
+        EXPECT_TRUE(run.out.starts_with("Aufruf: tavrel-sim")) << help;
+    }
+    const ToolRun run = runTool("--version");
+    EXPECT_EQ(std::tuple(run.status, run.out, run.err), std::tuple(0, "tavrel-sim " + std::string(TAVREL_VERSION) + "\n", ""));
+}
+
+// Without XDG_RUNTIME_DIR, as under cron or ssh, Qt would warn in English.
+TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInputWithAQuietChart)
+{
+    const auto first = file("first.txt", "\xEF\xBB\xBF" "5,4\n").string();
     const auto chart = (dir / "chart.png").string();
     const ToolRun run = runTool("--json --chart " + chart + " --spins-from " + first + " - --bankroll 1",
-                                file("second.txt", "5 5\n4").string());
+                                file("second.txt", "5 5\n4").string(), "env -u XDG_RUNTIME_DIR ");
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
     const QImage drawn(QString::fromStdString(chart));
     EXPECT_EQ(drawn.size(), QSize(800, 500));
     const auto pixels = [&](QRect area, const std::function<bool(QColor)>& wanted) {
@@ -107,7 +149,7 @@ TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInput)
     EXPECT_GT(pixels(drawn.rect(), reddish), 20) << "the ruin's points";
     EXPECT_EQ(pixels(QRect(0, 0, 60, 60), reddish), 0) << "no line from the corner";
     const auto report = nlohmann::json::parse(run.out);
-    // Each file, and standard input as "-", is one session read to its end.
+    // Each file, and standard input, is one session read to its end.
     for (const auto& [key, value] : {std::pair("sessions", 2), std::pair("spins", 5), std::pair("partiesCompleted", 2)})
         EXPECT_EQ(report.at(key), value) << key;
     EXPECT_EQ(report.at("deepestBalance").at("max"), -3);

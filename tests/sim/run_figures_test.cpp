@@ -1,13 +1,9 @@
-#include "german_numbers.h"
-#include "report.h"
-#include "report_json.h"
-#include "simulation.h"
-#include "tally.h"
-#include "wilson_interval.h"
+#include "sim.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 #include <tuple>
 
 namespace {
@@ -23,45 +19,102 @@ RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false)
     return outcome;
 }
 
+Wheels recorded(std::vector<std::vector<std::int16_t>> sessions)
+{
+    const auto count = sessions.size();
+    return {count, 0, 0, std::move(sessions)};
+}
+
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 {
     const auto json = [](std::uint64_t seed, unsigned threads) {
-        return reportJson(makeReport(run(Wheels::simulated(12, 3000, seed), threads).totals, {100, 10'000}, false));
+        return reportJson(makeReport(run(simulatedWheels(12, 3000, seed), threads).totals, {100, 10'000}, false));
     };
     const auto one = json(42, 1);
-    for (const unsigned threads : {2u, 5u})
+    for (const unsigned threads : {2u, 5u, 100'000u})
         EXPECT_EQ(json(42, threads), one);
     EXPECT_EQ(one.at("spins"), 36000);
     EXPECT_NE(json(43, 2), one);
 }
 
 // Three recorded sessions: 5, 4 ends a partie whose balance was at worst -1;
-// 5, 5, 4 one at -3; the third ends open on a hit that leaves exactly 0.
-TEST(RunFigures, PartiesAndRuinCountFromTheRowsBalances)
+// 5, 5, 4 one at -3; the third ends open on a hit that leaves exactly 0, after
+// going to -15 in 8 spins: the worst case of all.
+TEST(RunFigures, TheWorstCasesIncludeThePartieOpenAtTheEnd)
 {
-    const auto outcome = run(Wheels::fromRecords({{5, 4}, {5, 5, 4}, {35, 26, 26, 29, 34, 0, 14, 1}}), 2);
+    const auto outcome = run(recorded({{5, 4}, {5, 5, 4}, {35, 26, 26, 29, 34, 0, 14, 1}}), 2);
     const Report report = makeReport(outcome.totals, {1, 2, 3, 100}, false);
-    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.totals.partiesOpen), std::tuple(false, 13u, 2u, 1u));
-    EXPECT_EQ(std::tuple(report.partieLength.max, report.deepestBalance.median, report.deepestBalance.max,
-                         report.largestStakeMax),
-              std::tuple(3, -1, -3, 8));
-    // "Fell below -B" is strict: -3 is not below -3; the open partie went to -15.
+    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.totals.openLengths.count()),
+              std::tuple(false, 13u, 2u, 1u));
+    EXPECT_EQ(std::tuple(report.partieLength.p99, report.partieLength.max, report.deepestBalance.median,
+                         report.deepestBalance.p99, report.deepestBalance.max),
+              std::tuple(3, 8, -1, -3, -15));
+    EXPECT_EQ(std::tuple(report.openLongest, report.openDeepest, report.largestStakeMax), std::tuple(8, -15, 8));
+    // "Fell below -B" is strict: -3 is not below -3.
     std::vector<std::uint64_t> ruined;
     for (const RuinRisk& risk : report.ruin)
-        ruined.push_back(risk.ruinedSessions);
+        ruined.push_back(risk.observed->ruinedSessions);
     EXPECT_EQ(ruined, (std::vector<std::uint64_t>{2, 2, 1, 0}));
+    const auto json = reportJson(report);
+    EXPECT_EQ(std::tuple(json.at("partieLength").at("max"), json.at("deepestBalance").at("max"), json.at("partiesOpen"),
+                         json.at("openParties").at("deepest")),
+              std::tuple(8, -15, 1, -15));
 }
 
-TEST(RunFigures, AStopRequestReportsOnlyFinishedSessionsAsPartial)
+// 5 misses at 1 unit (-1); 4 hits its plein at half of 1 unit: 18 - 2 = +16,
+// the partie ends at +15 after 2 spins. Then four misses at 1, 2, 3, 4 units
+// leave a partie open at -10. Turnover 1+2+1+2+3+4 = 13, result -1+16-10 = 5.
+TEST(RunFigures, TheTextReportOfASmallRunWorkedOutByHand)
 {
-    const auto outcome = run(Wheels::simulated(4, 100, 1), 2, true);
+    const Report report = makeReport(run(recorded({{5, 4, 36, 36, 36, 36}}), 1).totals, {5, 10}, false);
+    std::ostringstream text;
+    writeTextReport(text, report);
+    EXPECT_EQ(text.str(), R"(Tavrel-Simulation: 1 Session, gespielte Coups, ohne „Stufe halten“
+
+  Coups gespielt                           6
+  davon ausgewertet                        6
+  Partien abgeschlossen                    1
+  Partien offen am Ende                    1   längste 4 Coups, tiefster Saldo -10
+
+  Partien                     Median        90 %        99 %       äußerstes
+  Länge in Coups                   2           2           2               4
+  tiefster Partie-Saldo           -1          -1          -1             -10
+  (Median und Perzentile: abgeschlossene Partien; äußerstes: alle, auch die offenen)
+  größter Einsatz eines Coups: Median der Sessions 4, höchster 4
+
+  Umsatz (Summe der Einsätze)               13
+  Ergebnis (Summe der Saldi)                 5
+  Ergebnis je Umsatz                   38,46 %   (fairer Kessel: -1/37 = -2,70 %)
+
+  Ruinrisiko: Anteil der Sessions, in denen ein Partie-Saldo unter -B fiel
+         Kapital B      Sessions       Anteil    95-%-Wilson-Intervall
+                 5             1     100,00 %    20,65 % – 100,00 %
+                10             0       0,00 %    0,00 % – 79,35 %
+
+  Überlauf von Anzahl_Coups (32 Bit), Zähler steht          0
+
+  Perzentile nach dem Nearest-Rank-Verfahren.
+)");
+}
+
+TEST(RunFigures, AStopBeforeAnySessionFinishedShowsNoRiskFigure)
+{
+    const auto outcome = run(simulatedWheels(4, 100, 1), 2, true);
     EXPECT_TRUE(outcome.partial);
     EXPECT_EQ(outcome.totals.sessions, 0u);
+    const Report report = makeReport(outcome.totals, {100}, true);
+    std::ostringstream text;
+    writeTextReport(text, report);
+    EXPECT_NE(text.str().find("               100             –            –    –\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("größter Einsatz eines Coups: Median der Sessions –, höchster –"), std::string::npos);
+    const auto ruin = reportJson(report).at("ruin").at(0);
+    for (const char* key : {"sessions", "share", "low", "high"})
+        EXPECT_TRUE(ruin.at(key).is_null()) << key;
 }
 
 TEST(RunFigures, TheFairWheelCostsAboutOneThirtySeventhOfTheTurnover)
 {
-    const Report report = makeReport(run(Wheels::simulated(40, 20000, 7), 2).totals, {}, false);
+    const Report report = makeReport(run(simulatedWheels(40, 20000, 7), 2).totals, {}, false);
     ASSERT_TRUE(report.resultPerTurnover);
     EXPECT_NEAR(*report.resultPerTurnover, FairWheelEdge, 0.01);
 }
@@ -91,9 +144,11 @@ TEST(Statistics, WilsonScoreInterval)
         EXPECT_NEAR(wilsonInterval(successes, trials).low, low, 1e-4) << successes;
         EXPECT_NEAR(wilsonInterval(successes, trials).high, high, 1e-4) << successes;
     }
-    // The bounds stop exactly at 0 and 1.
-    EXPECT_DOUBLE_EQ(wilsonInterval(0, 10).low, 0.0);
-    EXPECT_DOUBLE_EQ(wilsonInterval(10, 10).high, 1.0);
+    // Exactly 0 and 1 at the ends, where rounding would leave a hair.
+    for (const std::uint64_t trials : {1u, 3u, 7u, 200u, 999'999u}) {
+        EXPECT_EQ(wilsonInterval(0, trials).low, 0.0) << trials;
+        EXPECT_EQ(wilsonInterval(trials, trials).high, 1.0) << trials;
+    }
 }
 
 TEST(Statistics, GermanNumbers)
@@ -103,6 +158,14 @@ TEST(Statistics, GermanNumbers)
     EXPECT_EQ(grouped(std::numeric_limits<std::int64_t>::min()), "-9.223.372.036.854.775.808");
     EXPECT_EQ(percent(FairWheelEdge), "-2,70 %");
     EXPECT_EQ(percent(-0.00001), "0,00 %");
+    EXPECT_EQ(std::tuple(sessionsText(1), sessionsText(0), sessionsText(1000)),
+              std::tuple("1 Session", "0 Sessions", "1.000 Sessions"));
+}
+
+TEST(Options, BankrollsAreSortedWithoutDuplicates)
+{
+    EXPECT_EQ(parseOptions({"--bankroll", "1000000,100,10000,100"}).bankrolls,
+              (std::vector<std::int64_t>{100, 10'000, 1'000'000}));
 }
 
 } // namespace

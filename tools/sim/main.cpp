@@ -1,17 +1,7 @@
-#include "progress_line.h"
-#include "report.h"
-#include "report_json.h"
-#include "report_text.h"
-#include "ruin_chart.h"
-#include "sim_options.h"
-#include "simulation.h"
-#include "spin_file.h"
-#include "usage_error.h"
+#include "sim.h"
 
-#include <QGuiApplication>
-
-#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <csignal>
 #include <iostream>
@@ -23,8 +13,8 @@ namespace {
 
 using namespace tavrel::sim;
 
-constexpr int BadInput = 2;
 constexpr int ChartFailed = 1;
+constexpr int BadInput = 2;
 constexpr int Interrupted = 130; // 128 + SIGINT, as a shell reports it
 
 std::atomic<bool> interruptRequested{false};
@@ -44,26 +34,60 @@ void stopOnInterrupt()
     sigaction(SIGINT, &action, nullptr);
 }
 
-Wheels wheelsOf(const SimOptions& options)
-{
-    if (options.spinFiles.empty())
-        return Wheels::simulated(options.sessions, options.spins, options.seed);
-    std::vector<std::vector<std::int16_t>> records;
-    for (const std::string& path : options.spinFiles)
-        records.push_back(readSpinFile(path));
-    return Wheels::fromRecords(std::move(records));
-}
+// Spins done, spins per second and time left, redrawn on one terminal line.
+// Silent for the first second, so short runs print nothing.
+class ProgressLine {
+public:
+    ProgressLine(std::ostream& out, std::uint64_t totalSpins)
+        : out_(out)
+        , totalSpins_(totalSpins)
+    {
+    }
 
-// Fonts need a QGuiApplication; a chart needs no screen, so Qt's off-screen
-// platform serves unless the caller chose another.
-bool drawChart(const Report& report, const std::string& path, char* program)
+    void show(std::uint64_t spinsDone)
+    {
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        if (seconds < 1.0)
+            return;
+        const double rate = static_cast<double>(spinsDone) / seconds;
+        const auto left = rate > 0 ? static_cast<std::int64_t>(static_cast<double>(totalSpins_ - spinsDone) / rate) : 0;
+        out_ << "\r\033[K" << grouped(spinsDone) << " von " << grouped(totalSpins_) << " Coups, "
+             << grouped(static_cast<std::int64_t>(rate)) << " Coups/s, noch " << left / 60 << " min " << left % 60
+             << " s" << std::flush;
+        drawn_ = true;
+    }
+
+    // Clears the line, if one was drawn.
+    void finish()
+    {
+        if (drawn_)
+            out_ << "\r\033[K" << std::flush;
+    }
+
+private:
+    std::ostream& out_;
+    std::uint64_t totalSpins_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    bool drawn_ = false;
+};
+
+RunOutcome runWithProgress(const Wheels& wheels, const SimOptions& options)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char* argv[] = {program, nullptr};
-    const QGuiApplication application(argc, argv);
-    return writeRuinChart(report, path);
+    const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+    std::atomic<std::uint64_t> spinsDone{0};
+    std::jthread progress;
+    if (!options.quiet && isatty(STDERR_FILENO))
+        progress = std::jthread([&](std::stop_token stop) {
+            ProgressLine line(std::cerr, wheels.totalSpins());
+            std::mutex mutex;
+            std::condition_variable_any tick;
+            std::unique_lock lock(mutex);
+            // Wakes every quarter second, or at once when the run is over.
+            while (!tick.wait_for(lock, stop, std::chrono::milliseconds(250), [&] { return stop.stop_requested(); }))
+                line.show(spinsDone.load());
+            line.finish();
+        });
+    return runSessions(wheels, options.stufeHalten, threads, {interruptRequested, spinsDone});
 }
 
 } // namespace
@@ -76,8 +100,8 @@ int main(int argc, char** argv)
     Wheels wheels;
     try {
         options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
-        if (options.help) {
-            std::cout << HelpText;
+        if (options.help || options.version) {
+            std::cout << (options.help ? HelpText : "tavrel-sim " TAVREL_VERSION "\n");
             return 0;
         }
         wheels = wheelsOf(options);
@@ -87,24 +111,10 @@ int main(int argc, char** argv)
     }
 
     stopOnInterrupt();
-    const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
-    std::atomic<std::uint64_t> spinsDone{0};
-    RunOutcome outcome;
-    {
-        std::jthread progress;
-        if (!options.quiet && isatty(STDERR_FILENO))
-            progress = std::jthread([&](std::stop_token stop) {
-                ProgressLine line(std::cerr, wheels.totalSpins());
-                std::mutex mutex;
-                std::condition_variable_any tick;
-                std::unique_lock lock(mutex);
-                // Wakes every quarter second, or at once when the run is over.
-                while (!tick.wait_for(lock, stop, std::chrono::milliseconds(250), [&] { return stop.stop_requested(); }))
-                    line.show(spinsDone.load());
-                line.finish();
-            });
-        outcome = runSessions(wheels, options.stufeHalten, threads, {interruptRequested, spinsDone});
-    }
+    const RunOutcome outcome = runWithProgress(wheels, options);
+    if (outcome.threadsStarted < outcome.threadsWanted)
+        std::cerr << "tavrel-sim: nur " << outcome.threadsStarted << " von " << outcome.threadsWanted
+                  << " Threads ließen sich starten; die Sessions liefen auf diesen\n";
 
     Report report = makeReport(outcome.totals, options.bankrolls, outcome.partial);
     if (options.spinFiles.empty())
@@ -116,7 +126,7 @@ int main(int argc, char** argv)
         writeTextReport(std::cout, report);
     std::cout.flush();
 
-    if (options.chartPath && !drawChart(report, *options.chartPath, argv[0])) {
+    if (options.chartPath && !writeRuinChart(report, *options.chartPath)) {
         std::cerr << "tavrel-sim: " << *options.chartPath << ": Bild nicht geschrieben\n";
         return ChartFailed;
     }

@@ -1,14 +1,65 @@
-#include "report.h"
+#include "sim.h"
 
-#include "wilson_interval.h"
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace tavrel::sim {
 
+std::string grouped(std::uint64_t value)
+{
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), 1, '.');
+    return digits;
+}
+
+std::string grouped(std::int64_t value)
+{
+    // Through the unsigned magnitude, which also holds the smallest int64.
+    const auto magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    return (value < 0 ? "-" : "") + grouped(magnitude);
+}
+
+std::string percent(double share, int decimals)
+{
+    double value = share * 100.0;
+    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0.0; // never "-0,00 %"
+    // to_chars, unlike printf, ignores the locale that Qt may have set.
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buffer, end);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text[point] = ',';
+    return text + " %";
+}
+
+std::string sessionsText(std::uint64_t count)
+{
+    return grouped(count) + (count == 1 ? " Session" : " Sessions");
+}
+
+ShareInterval wilsonInterval(std::uint64_t successes, std::uint64_t trials)
+{
+    constexpr double z = 1.959963984540054; // two-sided 95 % of the normal distribution
+    const double n = static_cast<double>(trials);
+    const double p = static_cast<double>(successes) / n;
+    const double denominator = 1.0 + z * z / n;
+    const double centre = (p + z * z / (2.0 * n)) / denominator;
+    const double halfWidth = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / denominator;
+    // Rounding leaves a hair above 0 or below 1 at the ends.
+    return {successes == 0 ? 0.0 : std::clamp(centre - halfWidth, 0.0, 1.0),
+            successes == trials ? 1.0 : std::clamp(centre + halfWidth, 0.0, 1.0)};
+}
+
 namespace {
 
-Percentiles percentilesOf(const Tally& tally)
+std::optional<std::int64_t> larger(std::optional<std::int64_t> a, std::optional<std::int64_t> b)
 {
-    return {tally.percentile(50), tally.percentile(90), tally.percentile(99), tally.max()};
+    if (a && b)
+        return std::max(*a, *b);
+    return a ? a : b;
 }
 
 std::optional<std::int64_t> negated(std::optional<std::int64_t> value)
@@ -16,6 +67,13 @@ std::optional<std::int64_t> negated(std::optional<std::int64_t> value)
     if (value)
         return -*value;
     return value;
+}
+
+// The percentiles of the completed parties, the extreme of every partie.
+Percentiles percentilesOf(const Tally& completed, const Tally& open)
+{
+    return {completed.percentile(50), completed.percentile(90), completed.percentile(99),
+            larger(completed.max(), open.max())};
 }
 
 } // namespace
@@ -27,19 +85,152 @@ Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bank
     report.totals = totals;
     if (totals.turnover != 0)
         report.resultPerTurnover = static_cast<double>(totals.result) / static_cast<double>(totals.turnover);
-    report.partieLength = percentilesOf(totals.partieLengths);
-    const Percentiles drawdown = percentilesOf(totals.partieDrawdowns);
+    report.partieLength = percentilesOf(totals.partieLengths, totals.openLengths);
+    const Percentiles drawdown = percentilesOf(totals.partieDrawdowns, totals.openDrawdowns);
     report.deepestBalance = {negated(drawdown.median), negated(drawdown.p90), negated(drawdown.p99),
                              negated(drawdown.max)};
+    report.openLongest = totals.openLengths.max();
+    report.openDeepest = negated(totals.openDrawdowns.max());
     report.largestStakeMedian = totals.largestStakes.percentile(50);
     report.largestStakeMax = totals.largestStakes.max();
     for (const std::int64_t bankroll : bankrolls) {
-        const std::uint64_t ruined = totals.sessionDrawdowns.countAbove(bankroll);
-        const ShareInterval interval = wilsonInterval(ruined, totals.sessions);
-        const double share = totals.sessions == 0 ? 0.0 : static_cast<double>(ruined) / static_cast<double>(totals.sessions);
-        report.ruin.push_back({bankroll, ruined, share, interval.low, interval.high});
+        RuinRisk risk{bankroll, std::nullopt};
+        if (totals.sessions > 0) {
+            const std::uint64_t ruined = totals.sessionDrawdowns.countAbove(bankroll);
+            const ShareInterval interval = wilsonInterval(ruined, totals.sessions);
+            risk.observed = {ruined, static_cast<double>(ruined) / static_cast<double>(totals.sessions), interval.low,
+                             interval.high};
+        }
+        report.ruin.push_back(risk);
     }
     return report;
+}
+
+namespace {
+
+std::string figure(const std::optional<std::int64_t>& value)
+{
+    return value ? grouped(*value) : "–";
+}
+
+// Right-aligned in a field of the given width; counts characters, not bytes.
+std::string right(const std::string& text, std::size_t width)
+{
+    std::size_t characters = 0;
+    for (const unsigned char c : text)
+        characters += (c & 0xC0) != 0x80;
+    return std::string(width > characters ? width - characters : 0, ' ') + text;
+}
+
+void percentileRow(std::ostream& out, const std::string& label, const Percentiles& p)
+{
+    out << "  " << label << right(figure(p.median), 12) << right(figure(p.p90), 12) << right(figure(p.p99), 12)
+        << right(figure(p.max), 16) << '\n';
+}
+
+} // namespace
+
+void writeTextReport(std::ostream& out, const Report& r)
+{
+    const RunTotals& t = r.totals;
+    if (r.partial)
+        out << "ABGEBROCHEN (Strg+C): der Bericht zählt nur die fertigen Sessions\n";
+    out << "Tavrel-Simulation: " << sessionsText(t.sessions) << ", "
+        << (r.seed ? "fairer Kessel mit einer Null (Seed " + std::to_string(*r.seed) + ")" : std::string("gespielte Coups"))
+        << ", " << (r.stufeHalten ? "mit" : "ohne") << " „Stufe halten“\n\n";
+    if (t.firstStopSpin)
+        out << "ACHTUNG: In " << sessionsText(t.stoppedSessions)
+            << " hörte das Fenster nach einem Überlauf von Gesamt (32 Bit) auf auszuwerten, zuerst bei Coup "
+            << grouped(*t.firstStopSpin) << ".\nDie späteren Coups " << (t.stoppedSessions == 1 ? "dieser Session" : "dieser Sessions")
+            << " zählen weder im Umsatz noch im Ergebnis, noch in den Partien.\n\n";
+
+    out << "  Coups gespielt            " << right(grouped(t.spins), 16) << '\n'
+        << "  davon ausgewertet         " << right(grouped(t.evaluatedSpins), 16) << '\n'
+        << "  Partien abgeschlossen     " << right(grouped(t.partiesCompleted), 16) << '\n'
+        << "  Partien offen am Ende     " << right(grouped(t.openLengths.count()), 16);
+    if (t.openLengths.count() > 0)
+        out << "   längste " << figure(r.openLongest) << " Coups, tiefster Saldo " << figure(r.openDeepest);
+    out << "\n\n";
+
+    out << "  Partien                     Median        90 %        99 %       äußerstes\n";
+    percentileRow(out, "Länge in Coups        ", r.partieLength);
+    percentileRow(out, "tiefster Partie-Saldo ", r.deepestBalance);
+    out << "  (Median und Perzentile: abgeschlossene Partien; äußerstes: alle, auch die offenen)\n"
+        << "  größter Einsatz eines Coups: Median der Sessions " << figure(r.largestStakeMedian) << ", höchster "
+        << figure(r.largestStakeMax) << "\n\n";
+
+    out << "  Umsatz (Summe der Einsätze) " << right(grouped(t.turnover), 16) << '\n'
+        << "  Ergebnis (Summe der Saldi)  " << right(grouped(t.result), 16) << '\n'
+        << "  Ergebnis je Umsatz          " << right(r.resultPerTurnover ? percent(*r.resultPerTurnover) : "–", 16)
+        << "   (fairer Kessel: -1/37 = " << percent(FairWheelEdge) << ")\n\n";
+
+    out << "  Ruinrisiko: Anteil der Sessions, in denen ein Partie-Saldo unter -B fiel\n"
+        << "         Kapital B      Sessions       Anteil    95-%-Wilson-Intervall\n";
+    for (const RuinRisk& risk : r.ruin) {
+        out << right(grouped(risk.bankroll), 18);
+        if (const auto& o = risk.observed)
+            out << right(grouped(o->ruinedSessions), 14) << right(percent(o->share), 13) << "    " << percent(o->low)
+                << " – " << percent(o->high) << '\n';
+        else
+            out << right("–", 14) << right("–", 13) << "    –\n";
+    }
+
+    out << "\n  Überlauf von Anzahl_Coups (32 Bit), Zähler steht " << right(grouped(t.stuckSpinCounters), 10) << '\n'
+        << "\n  Perzentile nach dem Nearest-Rank-Verfahren.\n";
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+template <class T>
+Json valueOrNull(const std::optional<T>& value)
+{
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json percentilesJson(const Percentiles& p)
+{
+    return {{"median", valueOrNull(p.median)}, {"p90", valueOrNull(p.p90)}, {"p99", valueOrNull(p.p99)},
+            {"max", valueOrNull(p.max)}};
+}
+
+} // namespace
+
+nlohmann::ordered_json reportJson(const Report& r)
+{
+    const RunTotals& t = r.totals;
+    Json ruin = Json::array();
+    for (const RuinRisk& risk : r.ruin) {
+        const auto& o = risk.observed;
+        ruin.push_back({{"bankroll", risk.bankroll},
+                        {"sessions", o ? Json(o->ruinedSessions) : Json(nullptr)},
+                        {"share", o ? Json(o->share) : Json(nullptr)},
+                        {"low", o ? Json(o->low) : Json(nullptr)},
+                        {"high", o ? Json(o->high) : Json(nullptr)}});
+    }
+    return {
+        {"seed", valueOrNull(r.seed)},
+        {"stufeHalten", r.stufeHalten},
+        {"partial", r.partial},
+        {"sessions", t.sessions},
+        {"spins", t.spins},
+        {"evaluatedSpins", t.evaluatedSpins},
+        {"evaluationStopped", {{"sessions", t.stoppedSessions}, {"firstSpin", valueOrNull(t.firstStopSpin)}}},
+        {"partiesCompleted", t.partiesCompleted},
+        {"partiesOpen", t.openLengths.count()},
+        {"openParties", {{"longest", valueOrNull(r.openLongest)}, {"deepest", valueOrNull(r.openDeepest)}}},
+        {"partieLength", percentilesJson(r.partieLength)},
+        {"deepestBalance", percentilesJson(r.deepestBalance)},
+        {"largestStake", {{"median", valueOrNull(r.largestStakeMedian)}, {"max", valueOrNull(r.largestStakeMax)}}},
+        {"turnover", t.turnover},
+        {"result", t.result},
+        {"resultPerTurnover", valueOrNull(r.resultPerTurnover)},
+        {"fairWheelEdge", FairWheelEdge},
+        {"ruin", ruin},
+        {"overflows", {{"anzahlCoups", t.stuckSpinCounters}}},
+        {"percentiles", "nearest-rank"},
+    };
 }
 
 } // namespace tavrel::sim

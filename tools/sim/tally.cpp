@@ -1,4 +1,6 @@
-#include "tally.h"
+#include "sim.h"
+
+#include <algorithm>
 
 namespace tavrel::sim {
 
@@ -42,6 +44,26 @@ std::uint64_t Tally::countAbove(std::int64_t limit) const
     for (auto it = counts_.upper_bound(limit); it != counts_.end(); ++it)
         above += it->second;
     return above;
+}
+
+void RunTotals::merge(const RunTotals& other)
+{
+    sessions += other.sessions;
+    spins += other.spins;
+    evaluatedSpins += other.evaluatedSpins;
+    partiesCompleted += other.partiesCompleted;
+    turnover += other.turnover;
+    result += other.result;
+    partieLengths.merge(other.partieLengths);
+    partieDrawdowns.merge(other.partieDrawdowns);
+    openLengths.merge(other.openLengths);
+    openDrawdowns.merge(other.openDrawdowns);
+    largestStakes.merge(other.largestStakes);
+    sessionDrawdowns.merge(other.sessionDrawdowns);
+    stoppedSessions += other.stoppedSessions;
+    if (other.firstStopSpin)
+        firstStopSpin = std::min(firstStopSpin.value_or(*other.firstStopSpin), *other.firstStopSpin);
+    stuckSpinCounters += other.stuckSpinCounters;
 }
 
 } // namespace tavrel::sim

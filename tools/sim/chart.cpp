@@ -1,9 +1,8 @@
-#include "ruin_chart.h"
-
-#include "german_numbers.h"
+#include "sim.h"
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -109,27 +108,30 @@ void drawShareTicks(QPainter& p, const Plot& plot)
     }
 }
 
+// Only the bankrolls some finished session gives a share for; none before any.
 void drawRuin(QPainter& p, const Plot& plot, const Report& report)
 {
     QPainterPath line;
     p.setPen(QPen(RuinColour, 1.5));
+    p.setBrush(RuinColour);
     for (const RuinRisk& risk : report.ruin) {
+        if (!risk.observed)
+            continue;
         const double x = plot.x(static_cast<double>(risk.bankroll));
-        p.drawLine(QPointF(x, plot.y(risk.low)), QPointF(x, plot.y(risk.high)));
-        p.drawLine(QPointF(x - 4, plot.y(risk.low)), QPointF(x + 4, plot.y(risk.low)));
-        p.drawLine(QPointF(x - 4, plot.y(risk.high)), QPointF(x + 4, plot.y(risk.high)));
-        const QPointF point(x, plot.y(risk.share));
+        const auto& o = *risk.observed;
+        p.drawLine(QPointF(x, plot.y(o.low)), QPointF(x, plot.y(o.high)));
+        p.drawLine(QPointF(x - 4, plot.y(o.low)), QPointF(x + 4, plot.y(o.low)));
+        p.drawLine(QPointF(x - 4, plot.y(o.high)), QPointF(x + 4, plot.y(o.high)));
+        const QPointF point(x, plot.y(o.share));
+        p.drawEllipse(point, 3.5, 3.5);
         if (line.elementCount() == 0)
             line.moveTo(point);
         else
             line.lineTo(point);
     }
+    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(RuinColour, 2));
     p.drawPath(line);
-    p.setBrush(RuinColour);
-    for (const RuinRisk& risk : report.ruin)
-        p.drawEllipse(QPointF(plot.x(static_cast<double>(risk.bankroll)), plot.y(risk.share)), 3.5, 3.5);
-    p.setBrush(Qt::NoBrush);
 }
 
 // The share of parties whose lowest balance lay below -x, a step at each depth
@@ -153,14 +155,26 @@ void drawDepths(QPainter& p, const Plot& plot, const Tally& drawdowns)
     p.drawPath(line);
 }
 
+// Qt's own messages are English and, without a display or XDG_RUNTIME_DIR
+// (cron, ssh), only noise; whether the file was written is the tool's to say.
+void ignoreQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 } // namespace
 
 bool writeRuinChart(const Report& report, const std::string& path)
 {
+    // Fonts need a QGuiApplication; a chart needs no screen.
+    qInstallMessageHandler(ignoreQtMessage);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "tavrel-sim";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+
     std::int64_t widest = 10;
     for (const RuinRisk& risk : report.ruin)
         widest = std::max(widest, risk.bankroll);
-    widest = std::max(widest, report.totals.partieDrawdowns.max().value_or(0));
+    widest = std::max(widest, -report.deepestBalance.max.value_or(0));
     const double decades = std::ceil(std::log10(static_cast<double>(widest)));
     const double shareDecades =
         std::clamp(std::ceil(std::log10(static_cast<double>(std::max<std::uint64_t>(report.totals.partiesCompleted, 1)))), 1.0, 6.0);
@@ -174,7 +188,7 @@ bool writeRuinChart(const Report& report, const std::string& path)
     font.setPixelSize(13);
     p.setFont(font);
     p.setPen(Ink);
-    const std::string heading = grouped(report.totals.sessions) + " Sessions, " + grouped(report.totals.spins) + " Coups"
+    const std::string heading = sessionsText(report.totals.sessions) + ", " + grouped(report.totals.spins) + " Coups"
                                 + (report.seed ? ", fairer Kessel, Seed " + std::to_string(*report.seed) : ", gespielte Coups")
                                 + (report.stufeHalten ? ", mit „Stufe halten“" : "") + (report.partial ? " (abgebrochen)" : "");
     p.drawText(QRectF(0, 8, Width, 18), Qt::AlignHCenter, text(heading));

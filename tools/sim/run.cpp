@@ -1,0 +1,149 @@
+#include "sim.h"
+
+#include <algorithm>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace tavrel::sim {
+
+Session::Session(bool stufeHalten)
+{
+    system_.switchSystemAktiv();
+    if (stufeHalten)
+        system_.switchStufeHalten();
+}
+
+Session::Session(const TavrelSystem& start)
+    : system_(start)
+{
+}
+
+void Session::play(std::int16_t number)
+{
+    const bool partieRan = system_.partieRuns();
+    const std::int32_t coupsBefore = system_.Anzahl_Coups;
+    const CoupRow row = system_.spin(number);
+    ++own_.spins;
+    own_.stuckSpinCounters += row.coup == coupsBefore;
+    if (stoppedAt_)
+        return;
+    if (!row.evaluated) {
+        // An overflow stopped the evaluation before the row was written; a
+        // later hit may fit again, but the window's figures are broken by then.
+        if (partieRan)
+            stoppedAt_ = own_.spins;
+        return;
+    }
+
+    const auto partie = static_cast<std::int64_t>(row.partie);
+    ++own_.evaluatedSpins;
+    own_.turnover += row.einsatz;
+    own_.result += static_cast<std::int64_t>(row.saldo);
+    largestStake_ = std::max<std::int64_t>(largestStake_, row.einsatz);
+    sessionLowest_ = std::min(sessionLowest_, partie);
+
+    partieLowest_ = partieSpins_ == 0 ? partie : std::min(partieLowest_, partie);
+    ++partieSpins_;
+    // A partie ends when its row shows a balance above 0 and the system has
+    // set the balance back for the next one.
+    if (partie > 0 && system_.Partie == 0) {
+        ++own_.partiesCompleted;
+        own_.partieLengths.add(static_cast<std::int64_t>(partieSpins_));
+        own_.partieDrawdowns.add(-partieLowest_);
+        partieSpins_ = 0;
+    }
+}
+
+void Session::finishInto(RunTotals& totals) const
+{
+    totals.merge(own_);
+    ++totals.sessions;
+    if (partieSpins_ > 0) {
+        totals.openLengths.add(static_cast<std::int64_t>(partieSpins_));
+        totals.openDrawdowns.add(-partieLowest_);
+    }
+    if (own_.evaluatedSpins > 0) {
+        totals.largestStakes.add(largestStake_);
+        totals.sessionDrawdowns.add(-sessionLowest_);
+    }
+    if (stoppedAt_) {
+        ++totals.stoppedSessions;
+        totals.firstStopSpin = std::min(totals.firstStopSpin.value_or(*stoppedAt_), *stoppedAt_);
+    }
+}
+
+namespace {
+
+// Progress is published in batches so the threads do not fight over one counter.
+constexpr std::uint64_t ProgressBatch = 4096;
+
+// Plays session `index`; false if the stop request cut it short.
+bool playSession(const Wheels& wheels, std::uint64_t index, bool stufeHalten, RunControl control, RunTotals& totals)
+{
+    Session session(stufeHalten);
+    std::uint64_t unpublished = 0;
+    auto play = [&](std::int16_t number) {
+        if (control.stop.load(std::memory_order_relaxed))
+            return false;
+        session.play(number);
+        if (++unpublished == ProgressBatch) {
+            control.spinsDone.fetch_add(unpublished, std::memory_order_relaxed);
+            unpublished = 0;
+        }
+        return true;
+    };
+
+    bool finished = true;
+    if (wheels.recorded.empty()) {
+        FairWheel wheel(wheels.seed, index);
+        for (std::uint64_t i = 0; i < wheels.spinsPerSession && finished; ++i)
+            finished = play(wheel.spin());
+    } else {
+        for (const std::int16_t number : wheels.recorded[index])
+            if (!(finished = play(number)))
+                break;
+    }
+    control.spinsDone.fetch_add(unpublished, std::memory_order_relaxed);
+    if (finished)
+        session.finishInto(totals);
+    return finished;
+}
+
+} // namespace
+
+RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads, RunControl control)
+{
+    std::atomic<std::uint64_t> nextSession{0};
+    RunOutcome outcome;
+    std::mutex merging;
+
+    auto worker = [&] {
+        RunTotals own;
+        for (std::uint64_t index; (index = nextSession.fetch_add(1)) < wheels.sessions;) {
+            if (!playSession(wheels, index, stufeHalten, control, own))
+                break;
+        }
+        const std::lock_guard lock(merging);
+        outcome.totals.merge(own);
+    };
+
+    outcome.threadsWanted =
+        static_cast<unsigned>(std::clamp<std::uint64_t>(std::min(threads, MaxThreads), 1, std::max<std::uint64_t>(wheels.sessions, 1)));
+    std::vector<std::jthread> pool;
+    try {
+        while (pool.size() + 1 < outcome.threadsWanted)
+            pool.emplace_back(worker);
+    } catch (const std::system_error&) {
+        // The sessions are shared out as the threads ask, so fewer threads
+        // give the same report, only later.
+    }
+    outcome.threadsStarted = static_cast<unsigned>(pool.size() + 1);
+    worker();
+    pool.clear();
+    outcome.partial = outcome.totals.sessions < wheels.sessions;
+    return outcome;
+}
+
+} // namespace tavrel::sim

@@ -1,0 +1,277 @@
+#pragma once
+
+// tavrel-sim without Qt: the options, the wheels, the run over sessions, the
+// tally and the report. The tool adds the chart and the progress line; the
+// tests, the benchmark and the fuzzer use this alone.
+
+#include "tavrel/tavrel_system.h"
+
+#include <nlohmann/json.hpp>
+
+#include <atomic>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrel::sim {
+
+// Bad input on the command line or in a spin file; its text is the one line the
+// tool prints before it exits with status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// ---- Options (options.cpp)
+
+struct SimOptions {
+    std::int64_t sessions = 1000;
+    std::int64_t spins = 30000;
+    std::uint64_t seed = 1;
+    std::vector<std::string> spinFiles; // recorded wheels, one session each; "-" is standard input
+    bool stufeHalten = false;
+    std::vector<std::int64_t> bankrolls{100, 1'000, 10'000, 100'000, 1'000'000}; // ascending, no duplicates
+    unsigned threads = 0; // 0: every core
+    bool json = false;
+    std::optional<std::string> chartPath; // a .png in a writable folder
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Reads the arguments after the program's name and checks the chart's place;
+// throws a UsageError on bad input.
+SimOptions parseOptions(const std::vector<std::string>& args);
+
+extern const char* const HelpText;
+
+// The one way a number is read, from the command line or a spin file: a whole
+// number from lowest to highest, or a UsageError that names `what` and the range.
+template <class T>
+T wholeNumber(const std::string& what, std::string_view text, T lowest, T highest = std::numeric_limits<T>::max());
+
+// Why a file could not be used, from errno, in German words.
+std::string systemReason(int error);
+
+// ---- Wheels (wheels.cpp)
+
+// A fair single-zero wheel for one session: std::mt19937_64 seeded by
+// std::seed_seq{seed mod 2^32, seed div 2^32, session mod 2^32, session div 2^32}.
+// Each 64-bit draw becomes a number by rejection (draws at or above the largest
+// multiple of 37 are drawn again, then the remainder by 37), so every number is
+// equally likely and the spins are the same with every standard library, which
+// std::uniform_int_distribution does not promise.
+class FairWheel {
+public:
+    FairWheel(std::uint64_t seed, std::uint64_t session);
+
+    // Inline: the draw is a quarter of a spin's time.
+    std::int16_t spin()
+    {
+        constexpr std::uint64_t pockets = NumberCount;
+        constexpr std::uint64_t fairLimit = std::numeric_limits<std::uint64_t>::max() / pockets * pockets;
+        std::uint64_t draw;
+        do
+            draw = engine_();
+        while (draw >= fairLimit);
+        return static_cast<std::int16_t>(draw % pockets);
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// Where the sessions' spins come from: a fair wheel per session, or recorded
+// spins, one list per session.
+struct Wheels {
+    std::uint64_t sessions = 0;
+    std::uint64_t spinsPerSession = 0; // simulated wheels only
+    std::uint64_t seed = 0;
+    std::vector<std::vector<std::int16_t>> recorded;
+
+    std::uint64_t totalSpins() const;
+};
+
+Wheels simulatedWheels(std::uint64_t sessions, std::uint64_t spins, std::uint64_t seed);
+// The options' wheels, reading every spin file; throws a UsageError.
+Wheels wheelsOf(const SimOptions& options);
+
+// Recorded spins: whole numbers 0 to 36 separated by commas, blanks or line
+// breaks, after an optional UTF-8 byte-order mark. Throws a UsageError naming
+// the source, line and column of the first bad entry or byte, or saying that
+// it holds no spin.
+std::vector<std::int16_t> readSpins(std::string_view text, const std::string& name);
+inline constexpr const char* StandardInputName = "Standardeingabe";
+
+// ---- The tally (tally.cpp)
+
+// How often each whole value occurred. Memory grows with the number of distinct
+// values, not with the number of observations, and percentiles stay exact.
+class Tally {
+public:
+    void add(std::int64_t value, std::uint64_t times = 1);
+    void merge(const Tally& other);
+
+    std::uint64_t count() const { return count_; }
+    // Nearest rank: the smallest value that at least percent (1 to 100) of all
+    // observations do not exceed. Empty when nothing was observed.
+    std::optional<std::int64_t> percentile(unsigned percent) const;
+    std::optional<std::int64_t> max() const;
+    // Observations strictly above the limit.
+    std::uint64_t countAbove(std::int64_t limit) const;
+
+    const std::map<std::int64_t, std::uint64_t>& counts() const { return counts_; }
+
+private:
+    std::map<std::int64_t, std::uint64_t> counts_;
+    std::uint64_t count_ = 0;
+};
+
+// Everything the report is made of, summed over finished sessions. Only counts,
+// whole sums and tallies: merging is exact in any order, so the report does not
+// depend on how the sessions were shared among threads. Turnover, result and
+// the parties stop where a session's evaluation stopped.
+struct RunTotals {
+    std::uint64_t sessions = 0;
+    std::uint64_t spins = 0;          // clicks on the tableau
+    std::uint64_t evaluatedSpins = 0; // rows written before any stop
+    std::uint64_t partiesCompleted = 0;
+    std::int64_t turnover = 0; // sum of the stakes
+    std::int64_t result = 0;   // sum of the spins' Saldo
+    Tally partieLengths;       // evaluated spins per completed partie
+    Tally partieDrawdowns;     // minus the lowest balance of each completed partie
+    Tally openLengths;         // the same for the partie open at a session's end
+    Tally openDrawdowns;
+    Tally largestStakes;       // per session, the largest stake of one spin
+    Tally sessionDrawdowns;    // per session, minus the lowest balance any partie showed
+    // Sessions whose evaluation an overflow of Gesamt stopped, and the earliest
+    // spin of its session at which one did.
+    std::uint64_t stoppedSessions = 0;
+    std::optional<std::uint64_t> firstStopSpin;
+    std::uint64_t stuckSpinCounters = 0; // spins at which Anzahl_Coups stayed at its largest value
+
+    void merge(const RunTotals& other);
+};
+
+// ---- A run over sessions (run.cpp)
+
+// One session: the betting system, switched on as a player starts, and the
+// running partie's figures taken from the row each spin returns. Once a spin
+// goes unevaluated while a partie runs, the window has stopped evaluating:
+// later spins are counted and add nothing else.
+class Session {
+public:
+    explicit Session(bool stufeHalten);
+    // Goes on from a system as it stands; it counts as switched on.
+    explicit Session(const TavrelSystem& start);
+
+    void play(std::int16_t number);
+    // Adds the finished session to the totals.
+    void finishInto(RunTotals& totals) const;
+
+    const TavrelSystem& system() const { return system_; }
+
+private:
+    TavrelSystem system_;
+    RunTotals own_;
+    std::optional<std::uint64_t> stoppedAt_;
+    std::uint64_t partieSpins_ = 0;
+    std::int64_t partieLowest_ = 0;
+    // From 0: a stake is at least 1, and the ruin only asks for balances below -1.
+    std::int64_t sessionLowest_ = 0;
+    std::int64_t largestStake_ = 0;
+};
+
+struct RunControl {
+    const std::atomic<bool>& stop;         // checked between spins
+    std::atomic<std::uint64_t>& spinsDone; // for the progress line
+};
+
+struct RunOutcome {
+    RunTotals totals;        // the sessions that finished
+    bool partial = false;    // a stop request left sessions unfinished
+    unsigned threadsWanted = 0;
+    unsigned threadsStarted = 0; // fewer when the system would start no more
+};
+
+// Never more threads than sessions, nor than this.
+inline constexpr unsigned MaxThreads = 256;
+
+// Plays every session on its own system, spread over the threads. A session cut
+// short by the stop request counts for nothing.
+RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads, RunControl control);
+
+// ---- The report (report.cpp)
+
+// Numbers as a German reader writes them: thousands grouped by points
+// ("-1.234.567"), a decimal comma ("2,70 %").
+std::string grouped(std::int64_t value);
+std::string grouped(std::uint64_t value);
+// share 0.027 → "2,70 %", with the given number of decimals.
+std::string percent(double share, int decimals = 2);
+// "1 Session", "2 Sessions".
+std::string sessionsText(std::uint64_t count);
+
+struct ShareInterval {
+    double low;
+    double high;
+};
+
+// The 95 % Wilson score interval of a share of successes out of trials (at
+// least one): unlike the plain normal interval it is not empty at 0 or at all
+// successes, which is where risks of ruin mostly lie. Within 0 to 1, and
+// exactly 0 or 1 there.
+ShareInterval wilsonInterval(std::uint64_t successes, std::uint64_t trials);
+
+struct Percentiles {
+    std::optional<std::int64_t> median, p90, p99, max;
+};
+
+struct RuinRisk {
+    std::int64_t bankroll;
+    struct Observed {
+        std::uint64_t ruinedSessions; // a partie balance fell below -bankroll
+        double share, low, high;      // with the 95 % Wilson score interval
+    };
+    std::optional<Observed> observed; // empty before any session finished
+};
+
+// The figures of a run, ready to be printed or drawn.
+struct Report {
+    std::optional<std::uint64_t> seed; // empty for recorded spins
+    bool stufeHalten = false;
+    bool partial = false;
+    RunTotals totals; // the counts and sums as played
+    std::optional<double> resultPerTurnover; // empty without any stake
+    // Median and percentiles over the completed parties; max over every
+    // partie, the ones still open at the end too.
+    Percentiles partieLength;
+    // Balances, so the percentiles count from the deep end: p90 is the balance
+    // that nine parties in ten did not go below, and max the deepest of all.
+    Percentiles deepestBalance;
+    std::optional<std::int64_t> openLongest, openDeepest; // of the parties open at the end
+    std::optional<std::int64_t> largestStakeMedian, largestStakeMax;
+    std::vector<RuinRisk> ruin;
+};
+
+// The fair single-zero wheel's expected result per unit staked: -1/37.
+inline constexpr double FairWheelEdge = -1.0 / 37.0;
+
+Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bankrolls, bool partial);
+void writeTextReport(std::ostream& out, const Report& report);
+nlohmann::ordered_json reportJson(const Report& report);
+
+// ---- The chart (chart.cpp, in the tool only: it needs Qt)
+
+// Draws the risk of ruin and the parties' depths as an 800 × 500 PNG; false if
+// the file could not be written.
+bool writeRuinChart(const Report& report, const std::string& path);
+
+} // namespace tavrel::sim
