@@ -37,6 +37,10 @@ class SimTool : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("tavrel-sim-test-" + std::to_string(getpid()));
 
+    // Root may read and write anything and start any number of threads: the
+    // tool runs as nobody then, where it has to meet the limits.
+    const std::string user = getuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -104,8 +108,6 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         {huge + "--chart " + (dir / "readonly/x.png").string(), "--chart: „" + (dir / "readonly").string() + "“: keine Berechtigung"},
         {huge + "--chart " + (dir / "folder.png").string(), "--chart: „" + (dir / "folder.png").string() + "“ ist ein Verzeichnis"},
     };
-    // Root may read and write anything: the tool runs as nobody then.
-    const std::string user = getuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(args);
         const ToolRun run = runTool(args, "/dev/null", user);
@@ -153,6 +155,16 @@ TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInputWithAQuietChart)
     for (const auto& [key, value] : {std::pair("sessions", 2), std::pair("spins", 5), std::pair("partiesCompleted", 2)})
         EXPECT_EQ(report.at(key), value) << key;
     EXPECT_EQ(report.at("deepestBalance").at("max"), -3);
+}
+
+TEST_F(SimTool, ThreadsThatCannotStartGiveAGermanLineAndTheSameReport)
+{
+    const std::string args = "--json --threads 4 --sessions 8 --spins 500";
+    // Nor could LeakSanitizer's thread at the end, in the sanitizer build.
+    const ToolRun limited = runTool(args, "/dev/null", user + "env ASAN_OPTIONS=detect_leaks=0 prlimit --nproc=1 ");
+    EXPECT_EQ(std::tuple(limited.status, limited.err),
+              std::tuple(0, "tavrel-sim: nur 1 von 4 Threads ließen sich starten; die Sessions liefen auf diesen\n"));
+    EXPECT_EQ(limited.out, runTool(args).out);
 }
 
 TEST_F(SimTool, InterruptPrintsThePartialReportWithStatus130)

@@ -155,6 +155,20 @@ void drawDepths(QPainter& p, const Plot& plot, const Tally& drawdowns)
     p.drawPath(line);
 }
 
+// The deepest partie of all, open ones too, which the completed parties' steps
+// may not reach: a dashed line at its depth.
+void drawDeepest(QPainter& p, const Plot& plot, const Report& report)
+{
+    if (!report.deepestBalance.max || *report.deepestBalance.max >= 0)
+        return;
+    const double x = plot.x(static_cast<double>(-*report.deepestBalance.max));
+    p.setPen(QPen(DepthColour, 1, Qt::DashLine));
+    p.drawLine(QPointF(x, plot.area.top()), QPointF(x, plot.area.bottom()));
+    p.setPen(Ink);
+    p.drawText(QRectF(x - 150, plot.area.top() + 4, 146, 16), Qt::AlignRight,
+               text("tiefste " + grouped(*report.deepestBalance.max)));
+}
+
 // Qt's own messages are English and, without a display or XDG_RUNTIME_DIR
 // (cron, ssh), only noise; whether the file was written is the tool's to say.
 void ignoreQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
@@ -202,10 +216,11 @@ bool writeRuinChart(const Report& report, const std::string& path)
     drawFrame(p, depth, "Tiefe der Partien", "Tiefe x in Stücken", "Partien mit Saldo unter -x");
     drawShareTicks(p, depth);
     drawDepths(p, depth, report.totals.partieDrawdowns);
+    drawDeepest(p, depth, report);
 
     p.setPen(Ink);
     p.drawText(QRectF(0, Height - 26, Width, 18), Qt::AlignHCenter,
-               text("Ruinrisiko mit 95-%-Wilson-Intervall; Tiefe: tiefster Saldo jeder abgeschlossenen Partie"));
+               text("Ruinrisiko mit 95-%-Wilson-Intervall; Tiefe: abgeschlossene Partien, gestrichelt die tiefste auch der offenen"));
     p.end();
     return image.save(QString::fromStdString(path), "PNG");
 }

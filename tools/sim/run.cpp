@@ -76,36 +76,35 @@ void Session::finishInto(RunTotals& totals) const
 
 namespace {
 
-// Progress is published in batches so the threads do not fight over one counter.
-constexpr std::uint64_t ProgressBatch = 4096;
+// Spins are played in blocks, between which the stop request is checked and
+// the progress published: neither costs a spin anything then.
+constexpr std::uint64_t Block = 4096;
 
 // Plays session `index`; false if the stop request cut it short.
 bool playSession(const Wheels& wheels, std::uint64_t index, bool stufeHalten, RunControl control, RunTotals& totals)
 {
     Session session(stufeHalten);
-    std::uint64_t unpublished = 0;
-    auto play = [&](std::int16_t number) {
-        if (control.stop.load(std::memory_order_relaxed))
-            return false;
-        session.play(number);
-        if (++unpublished == ProgressBatch) {
-            control.spinsDone.fetch_add(unpublished, std::memory_order_relaxed);
-            unpublished = 0;
+    const auto play = [&](std::uint64_t count, auto&& nextNumber) {
+        for (std::uint64_t done = 0; done < count;) {
+            if (control.stop.load(std::memory_order_relaxed))
+                return false;
+            const std::uint64_t block = std::min(count - done, Block);
+            for (std::uint64_t i = 0; i < block; ++i)
+                session.play(nextNumber());
+            control.spinsDone.fetch_add(block, std::memory_order_relaxed);
+            done += block;
         }
         return true;
     };
 
-    bool finished = true;
+    bool finished;
     if (wheels.recorded.empty()) {
         FairWheel wheel(wheels.seed, index);
-        for (std::uint64_t i = 0; i < wheels.spinsPerSession && finished; ++i)
-            finished = play(wheel.spin());
+        finished = play(wheels.spinsPerSession, [&] { return wheel.spin(); });
     } else {
-        for (const std::int16_t number : wheels.recorded[index])
-            if (!(finished = play(number)))
-                break;
+        const auto& spins = wheels.recorded[index];
+        finished = play(spins.size(), [&, next = std::size_t{0}]() mutable { return spins[next++]; });
     }
-    control.spinsDone.fetch_add(unpublished, std::memory_order_relaxed);
     if (finished)
         session.finishInto(totals);
     return finished;
