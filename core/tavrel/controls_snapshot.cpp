@@ -14,11 +14,12 @@ ControlsSnapshot controlsShowing(const TavrelSystem& system, std::int32_t rowCou
         s.check[n] = plein ? 1 : 0;
         s.cells[n] = {NumberColor(n), plein ? Yellow : FeltGreen};
     }
-    for (int k = 0; k < ChevalCount; ++k)
-        s.chevals[k] = {system.chevalCaptioned(k)
-                            ? std::string(ChevalTable[k].captionPrefix) + decimalText(system.captionStake[k])
-                            : std::string(),
-                        system.chevalShown(k)};
+    for (int k = 0; k < ChevalCount; ++k) {
+        const bool active = system.chevalActive(k);
+        const std::int32_t units = active ? system.Einsatz_Cheval[k] : system.hiddenCaption[k];
+        s.chevals[k] = {units > 0 ? std::string(ChevalTable[k].captionPrefix) + decimalText(units) : std::string(),
+                        active};
+    }
     s.pleins = {"Pleins= " + decimalText(system.Anzahl_Pleins)};
     s.stufe = {"Stufe= " + decimalText(system.Stufe)};
     s.switches = {system.systemAktiv ? 1 : 0, system.stufeHalten ? 1 : 0};

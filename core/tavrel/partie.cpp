@@ -15,9 +15,11 @@ void TavrelSystem::startPartie()
 // exactly this, so a partie switched on again goes on from its balance.
 void TavrelSystem::clearPleins()
 {
+    for (int k = 0; k < ChevalCount; ++k)
+        if (chevalActive(k))
+            hiddenCaption[k] = Einsatz_Cheval[k];
     Anzahl_Pleins = 0;
     Einsatz_Cheval = {};
-    chevalsShown = 0;
     Stufe = 0;
     Einsatz = 0;
 }

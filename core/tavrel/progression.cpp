@@ -22,13 +22,7 @@ void TavrelSystem::activateNextCheval()
 {
     if (Stufe < ChevalCount)
         Einsatz_Cheval[Stufe] = 1;
-    if (Anzahl_Pleins >= 0 && Anzahl_Pleins < MaxPleins && Anzahl_Pleins % 2 == 0) {
-        const int k = Anzahl_Pleins / 2;
-        Anzahl_Pleins = static_cast<std::int16_t>(Anzahl_Pleins + 2);
-        captionCheval(k);
-    }
-    if (Stufe < ChevalCount)
-        chevalsShown = static_cast<std::uint16_t>(chevalsShown | 1u << Stufe);
+    Anzahl_Pleins = static_cast<std::int16_t>(Anzahl_Pleins + 2);
     (void)tryAdd(Stufe, std::uint8_t{1}, Stufe);
 }
 
@@ -44,13 +38,6 @@ void TavrelSystem::raiseNextCheval()
     if (k < 0 || k >= ChevalCount)
         return;
     (void)tryAdd(Einsatz_Cheval[k], std::int32_t{1}, Einsatz_Cheval[k]);
-    captionCheval(k);
-}
-
-void TavrelSystem::captionCheval(int k)
-{
-    captionStake[k] = Einsatz_Cheval[k];
-    chevalsCaptioned = static_cast<std::uint16_t>(chevalsCaptioned | 1u << k);
 }
 
 // Einsatz becomes the stake of the coming spin; false, and Einsatz as it was,

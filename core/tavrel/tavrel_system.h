@@ -35,16 +35,15 @@ struct TavrelSystem {
     // What the window goes on showing of earlier events.
     std::int16_t Pleins_Gesetzt = 0; // the pleins of the latest evaluation (count)
     Treffer treffer = Treffer::None; // the result of the latest evaluation
-    // The stake each cheval label shows; a hidden label keeps its last one.
-    std::array<std::int32_t, ChevalCount> captionStake{};
-    std::uint16_t chevalsCaptioned = 0; // bit k: cheval k's label has had a caption
-    std::uint16_t chevalsShown = 0;     // bit k: the label of cheval k is visible
+    // The stake a hidden cheval label still shows, from when its cheval was
+    // last active; 0 for a label that never had a caption.
+    std::array<std::int32_t, ChevalCount> hiddenCaption{};
 
     // A partie runs while plein 0 is active.
     bool partieRuns() const { return Anzahl_Pleins > 0; }
     bool isActivePlein(int number) const { return PleinPlace[number] < Anzahl_Pleins; }
-    bool chevalShown(int k) const { return (chevalsShown >> k & 1) != 0; }
-    bool chevalCaptioned(int k) const { return (chevalsCaptioned >> k & 1) != 0; }
+    // Chevals are active from their activation to the partie's end, in table order.
+    bool chevalActive(int k) const { return k < Anzahl_Pleins / 2; }
     // The straight-up stake on `number`: half its cheval's units while active.
     float Einsatz_Plein(int number) const;
 
@@ -66,7 +65,6 @@ private:
     void advance();
     void activateNextCheval();
     void raiseNextCheval();
-    void captionCheval(int k);
     bool sumStakes();
     void startPartie();
     void clearPleins();
