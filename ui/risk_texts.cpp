@@ -1,12 +1,10 @@
 #include "risk_texts.h"
 
-#include <QLocale>
+#include "german/german_numbers.h"
 
 namespace tavrel::ui {
 
 namespace {
-
-const QLocale German(QLocale::German, QLocale::Germany);
 
 // "0,30 bis 0,50 %": the 95 % interval of a simulated share.
 QString intervalText(double low, double high)
@@ -23,17 +21,17 @@ QString percentText(double share)
         return "unter 0,01 %";
     if (percent < 100 && percent >= 99.995)
         return QString("über 99,99 %");
-    return German.toString(percent, 'f', 2) + " %";
+    return QString::fromStdString(german::percent(share));
 }
 
 QString unitsText(std::int64_t units)
 {
-    return German.toString(qlonglong(units)) + (units == 1 || units == -1 ? " Einheit" : " Einheiten");
+    return capitalText(units) + (units == 1 || units == -1 ? " Einheit" : " Einheiten");
 }
 
 QString capitalText(std::int64_t units)
 {
-    return German.toString(qlonglong(units));
+    return QString::fromStdString(german::grouped(units));
 }
 
 RiskTexts riskTexts(const PartieOdds& odds)
@@ -41,8 +39,8 @@ RiskTexts riskTexts(const PartieOdds& odds)
     RiskTexts texts{
         .chance = percentText(odds.win),
         .risk = percentText(odds.ruin),
-        .expectedResult = German.toString(odds.expectedResult, 'f', 2) + " Einheiten",
-        .expectedSpins = German.toString(odds.expectedSpins, 'f', 2) + " Coups",
+        .expectedResult = QString::fromStdString(german::decimal(odds.expectedResult, 2)) + " Einheiten",
+        .expectedSpins = QString::fromStdString(german::decimal(odds.expectedSpins, 2)) + " Coups",
         .nextStake = unitsText(odds.nextStake),
         .largestStake = "höchstens " + unitsText(odds.largestStake),
     };

@@ -5,16 +5,6 @@
 
 namespace tavrel {
 
-Interval wilsonInterval(std::int64_t count, std::int64_t trials, double z)
-{
-    const double n = double(trials);
-    const double p = double(count) / n;
-    const double spread = z * z / n;
-    const double centre = (p + spread / 2) / (1 + spread);
-    const double half = z * std::sqrt(p * (1 - p) / n + spread / (4 * n)) / (1 + spread);
-    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
-}
-
 PartieSimulation::PartieSimulation(const TavrelSystem& from, std::int64_t tableLimit)
     : from_(from), tableLimit_(tableLimit)
 {
@@ -44,9 +34,10 @@ std::optional<PartieOdds> simulatedOdds(const TavrelSystem& system, const OddsQu
 {
     const auto deadline = std::chrono::steady_clock::now() + SimulationTime;
     PartieSimulation simulation(system, question.tableLimit);
-    std::int64_t parties = 0, lost = 0;
+    std::uint64_t parties = 0, lost = 0;
     double balances = 0, spins = 0;
-    for (Interval ruin{0, 1}; ruin.high - ruin.low > 2 * SimulationHalfWidth;) {
+    ShareInterval ruin{0, 1};
+    while (ruin.high - ruin.low > 2 * SimulationHalfWidth) {
         if (stop.stop_requested())
             return std::nullopt;
         if (std::chrono::steady_clock::now() > deadline)
@@ -60,7 +51,6 @@ std::optional<PartieOdds> simulatedOdds(const TavrelSystem& system, const OddsQu
         }
         ruin = wilsonInterval(lost, parties);
     }
-    const Interval ruin = wilsonInterval(lost, parties);
     const double share = double(lost) / double(parties);
     return PartieOdds{.win = 1 - share,
                       .ruin = share,

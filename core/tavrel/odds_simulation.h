@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/wilson_interval.h"
 #include "tavrel/partie_odds.h"
 
 #include <chrono>
@@ -7,15 +8,6 @@
 #include <random>
 
 namespace tavrel {
-
-// A Wilson score interval for a share of `count` in `trials`: 95 % unless a
-// wider normal quantile `z` is given.
-struct Interval {
-    double low;
-    double high;
-};
-inline constexpr double Z95 = 1.959963984540054;
-Interval wilsonInterval(std::int64_t count, std::int64_t trials, double z = Z95);
 
 // The simulation stops once its interval is this narrow on either side, or
 // after SimulationTime.

@@ -24,8 +24,8 @@ bool simulateTail(const TavrelSystem& system, std::int64_t tableLimit, std::vect
 {
     const auto deadline = std::chrono::steady_clock::now() + SimulationTime;
     PartieSimulation simulation(system, tableLimit);
-    std::vector<std::int64_t> lost(points.size());
-    std::int64_t parties = 0;
+    std::vector<std::uint64_t> lost(points.size());
+    std::uint64_t parties = 0;
     for (bool settled = false; !settled && std::chrono::steady_clock::now() <= deadline;) {
         if (stop.stop_requested())
             return false;
@@ -37,7 +37,7 @@ bool simulateTail(const TavrelSystem& system, std::int64_t tableLimit, std::vect
         }
         settled = true;
         for (std::size_t k = first; k < points.size(); ++k) {
-            const Interval ruin = wilsonInterval(lost[k], parties);
+            const ShareInterval ruin = wilsonInterval(lost[k], parties);
             points[k].ruin = double(lost[k]) / double(parties);
             points[k].low = ruin.low;
             points[k].high = ruin.high;

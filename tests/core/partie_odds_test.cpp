@@ -87,19 +87,19 @@ TEST(PartieOdds, TheSweepAgreesWithSimulationOnTheKernel)
         {"Stufe halten", afterMisses(8, true), {1000}},
         {"Stufe halten, raise phase", afterMisses(19, true), {2000}},
     };
-    constexpr std::int64_t Parties = 100'000;
+    constexpr std::uint64_t Parties = 100'000;
     constexpr double Z999 = 3.290526731491926;
     for (const Case& c : cases) {
         const PartieOdds exact = exactOdds(c.system, c.question);
         PartieSimulation simulation(c.system, c.question.tableLimit);
-        std::int64_t lost = 0;
+        std::uint64_t lost = 0;
         double spins = 0;
-        for (std::int64_t i = 0; i < Parties; ++i) {
+        for (std::uint64_t i = 0; i < Parties; ++i) {
             const PlayedPartie played = simulation.play(c.question.bankroll);
             lost += played.balance <= 0 ? 1 : 0;
             spins += double(played.spins);
         }
-        const Interval ruin = wilsonInterval(lost, Parties, Z999);
+        const ShareInterval ruin = wilsonInterval(lost, Parties, Z999);
         EXPECT_LE(ruin.low, exact.ruin) << c.name;
         EXPECT_GE(ruin.high, exact.ruin) << c.name;
         EXPECT_NEAR(spins / Parties, exact.expectedSpins, 0.03 * exact.expectedSpins) << c.name;

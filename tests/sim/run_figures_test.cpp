@@ -141,13 +141,13 @@ TEST(Statistics, WilsonScoreInterval)
 {
     const std::tuple<int, int, double, double> cases[] = {{0, 10, 0.0, 0.2775}, {10, 10, 0.7225, 1.0}, {50, 100, 0.4038, 0.5962}, {1, 1, 0.2065, 1.0}};
     for (const auto& [successes, trials, low, high] : cases) {
-        EXPECT_NEAR(wilsonInterval(successes, trials).low, low, 1e-4) << successes;
-        EXPECT_NEAR(wilsonInterval(successes, trials).high, high, 1e-4) << successes;
+        EXPECT_NEAR(tavrel::wilsonInterval(successes, trials).low, low, 1e-4) << successes;
+        EXPECT_NEAR(tavrel::wilsonInterval(successes, trials).high, high, 1e-4) << successes;
     }
     // Exactly 0 and 1 at the ends, where rounding would leave a hair.
     for (const std::uint64_t trials : {1u, 3u, 7u, 200u, 999'999u}) {
-        EXPECT_EQ(wilsonInterval(0, trials).low, 0.0) << trials;
-        EXPECT_EQ(wilsonInterval(trials, trials).high, 1.0) << trials;
+        EXPECT_EQ(tavrel::wilsonInterval(0, trials).low, 0.0) << trials;
+        EXPECT_EQ(tavrel::wilsonInterval(trials, trials).high, 1.0) << trials;
     }
 }
 

@@ -4,6 +4,8 @@
 // tally and the report. The tool adds the chart and the progress line; the
 // tests, the benchmark and the fuzzer use this alone.
 
+#include "german/german_numbers.h"
+#include "stats/wilson_interval.h"
 #include "tavrel/tavrel_system.h"
 
 #include <nlohmann/json.hpp>
@@ -210,25 +212,10 @@ RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads,
 
 // ---- The report (report.cpp)
 
-// Numbers as a German reader writes them: thousands grouped by points
-// ("-1.234.567"), a decimal comma ("2,70 %").
-std::string grouped(std::int64_t value);
-std::string grouped(std::uint64_t value);
-// share 0.027 → "2,70 %", with the given number of decimals.
-std::string percent(double share, int decimals = 2);
+using german::grouped;
+using german::percent;
 // "1 Session", "2 Sessions".
 std::string sessionsText(std::uint64_t count);
-
-struct ShareInterval {
-    double low;
-    double high;
-};
-
-// The 95 % Wilson score interval of a share of successes out of trials (at
-// least one): unlike the plain normal interval it is not empty at 0 or at all
-// successes, which is where risks of ruin mostly lie. Within 0 to 1, and
-// exactly 0 or 1 there.
-ShareInterval wilsonInterval(std::uint64_t successes, std::uint64_t trials);
 
 struct Percentiles {
     std::optional<std::int64_t> median, p90, p99, max;

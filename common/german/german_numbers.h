@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel::german {
+
+// Numbers as a German reader writes them: thousands grouped by points
+// ("-1.234.567") and a decimal comma ("2,70 %"), whatever locale the program
+// runs in.
+std::string grouped(std::int64_t value);
+std::string grouped(std::uint64_t value);
+// `decimals` places, rounded to the nearest; never "-0,00".
+std::string decimal(double value, int decimals);
+// share 0.027 → "2,70 %".
+std::string percent(double share, int decimals = 2);
+
+} // namespace tavrel::german
