@@ -105,7 +105,8 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         {"--spins-from " + outside + " --sessions 5", "--spins-from geht nicht zusammen mit --sessions, --spins oder --seed"},
         {huge + "--chart x.jpg", "--chart erwartet einen Dateinamen auf .png, nicht „x.jpg“"},
         {huge + "--chart /nonexistent/dir/x.png", "--chart: Ordner „/nonexistent/dir“ nicht gefunden"},
-        {huge + "--chart " + (dir / "readonly/x.png").string(), "--chart: „" + (dir / "readonly").string() + "“: keine Berechtigung"},
+        {huge + "--chart " + (dir / "readonly/x.png").string(), "--chart: „" + (dir / "readonly/x.png").string() + "“ lässt sich nicht anlegen: keine Berechtigung"},
+        {huge + "--chart /proc/x.png", "--chart: „/proc/x.png“ lässt sich nicht anlegen: nicht gefunden"},
         {huge + "--chart " + (dir / "folder.png").string(), "--chart: „" + (dir / "folder.png").string() + "“ ist ein Verzeichnis"},
     };
     for (const auto& [args, says] : cases) {
@@ -115,6 +116,15 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         EXPECT_EQ(run.out, "") << "no report";
         EXPECT_EQ(run.err, "tavrel-sim: " + says + "\n");
     }
+}
+
+// A report lost on a full disk is no success.
+TEST_F(SimTool, AReportThatCannotBeWrittenGivesStatusOne)
+{
+    const std::string command = std::string(TAVREL_SIM_PATH) + " --sessions 1 --spins 10 >/dev/full 2>" + (dir / "err").string();
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(contents(dir / "err"), "tavrel-sim: der Bericht ließ sich nicht schreiben\n");
 }
 
 TEST_F(SimTool, HelpAndVersion)

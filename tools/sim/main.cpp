@@ -13,7 +13,7 @@ namespace {
 
 using namespace tavrel::sim;
 
-constexpr int ChartFailed = 1;
+constexpr int NotWritten = 1; // the report or the chart
 constexpr int BadInput = 2;
 constexpr int Interrupted = 130; // 128 + SIGINT, as a shell reports it
 
@@ -125,10 +125,15 @@ int main(int argc, char** argv)
     else
         writeTextReport(std::cout, report);
     std::cout.flush();
+    // A report lost on a full disk or a closed pipe is no success.
+    if (!std::cout) {
+        std::cerr << "tavrel-sim: der Bericht ließ sich nicht schreiben\n";
+        return NotWritten;
+    }
 
     if (options.chartPath && !writeRuinChart(report, *options.chartPath)) {
         std::cerr << "tavrel-sim: " << *options.chartPath << ": Bild nicht geschrieben\n";
-        return ChartFailed;
+        return NotWritten;
     }
     return outcome.partial ? Interrupted : 0;
 }

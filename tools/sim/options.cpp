@@ -5,6 +5,7 @@
 #include <charconv>
 #include <filesystem>
 #include <set>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace tavrel::sim {
@@ -137,9 +138,16 @@ void checkChartPath(const std::string& path)
         throw UsageError("--chart: Ordner „" + folder.string() + "“ " + (fs::exists(folder, error) ? "ist kein Ordner" : "nicht gefunden"));
     if (fs::is_directory(file, error))
         throw UsageError("--chart: „" + path + "“ ist ein Verzeichnis");
+    // Opened for writing, not asked about: a permission check passes for root
+    // even where no file can be made, as in /proc. A file made here goes again.
     const bool exists = fs::exists(file, error);
-    if (access((exists ? file : folder).c_str(), W_OK) != 0)
-        throw UsageError("--chart: „" + (exists ? file : folder).string() + "“: " + systemReason(errno));
+    const int fd = ::open(file.c_str(), exists ? O_WRONLY : O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        throw UsageError("--chart: „" + path + "“ lässt sich nicht " + (exists ? "überschreiben" : "anlegen") + ": "
+                         + systemReason(errno));
+    ::close(fd);
+    if (!exists)
+        fs::remove(file, error);
 }
 
 } // namespace
