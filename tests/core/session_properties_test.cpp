@@ -50,7 +50,6 @@ std::vector<std::string> invariantViolations(const PlayerSession& session)
         const bool plein = std::find(expectedList.begin(), expectedList.end(), decimalText(n)) != expectedList.end();
         check(c.check[n] == (plein ? 1 : 0), "Check marks exactly the active pleins");
         check(c.cells[n].backColor == (plein ? Yellow : FeltGreen), "active pleins are yellow");
-        check(c.cells[n].numberColor == NumberColor(n), "numbers keep their colour");
         if (!plein)
             check(sys.Einsatz_Plein(n) == 0, "a number on no active cheval carries nothing");
     }
@@ -64,11 +63,6 @@ std::vector<std::string> invariantViolations(const PlayerSession& session)
     else
         check(sys.Stufe >= 1 && sys.Stufe <= 10, "in the progression Stufe cycles through 1 to 10");
     check(sys.Partie <= 0, "a partie above 0 has ended");
-
-    check(c.pleins.caption == "Pleins= " + decimalText(sys.Anzahl_Pleins), "Lbl_Pleins mirrors Anzahl_Pleins");
-    check(c.stufe.caption == "Stufe= " + decimalText(sys.Stufe), "Lbl_Stufe mirrors Stufe");
-    if (session.rowCount() > 0)
-        check(cellText(session.rows().back(), 0) == blankThen(sys.Anzahl_Coups), "the newest row counts every spin");
     return broken;
 }
 

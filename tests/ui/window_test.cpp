@@ -111,7 +111,7 @@ private slots:
         QVERIFY(!f.control<QAction>("undoAction")->isEnabled());
     }
 
-    void theAccessKeysOfDateiRunResetAndUndo()
+    void theAccessKeysOfDateiRunUndoResetAndBeenden()
     {
         WindowFixture f;
         f.clickSwitch(0);
@@ -130,6 +130,13 @@ private slots:
         QCOMPARE(f.rowCount(), 0);
         QCOMPARE(f.shown().switches, (std::array<std::int32_t, 2>{0, 0}));
         QVERIFY(f.shown().list.empty());
+
+        f.clickSwitch(0);
+        f.clickCell(5);
+        choose(Qt::Key_B); // resets, then closes the window
+        QVERIFY(!f.window.isVisible());
+        QCOMPARE(f.rowCount(), 0);
+        QCOMPARE(f.switchBox(0)->value(), 0);
     }
 
     void paintedWindowShowsColoursBordersAndTextWhereTheyBelong()
@@ -192,17 +199,6 @@ private slots:
         QTRY_COMPARE(risk->findChild<QLabel*>("Risk")->text(), QString("2,60 %"));
         f.clickSwitch(0);
         QTRY_VERIFY(!risk->findChild<QLabel*>("Risk")->isVisible());
-    }
-
-    void beendenResetsAndClosesTheWindow()
-    {
-        WindowFixture f;
-        f.clickSwitch(0);
-        f.clickCell(5);
-        f.control<QAction>("quitAction")->trigger();
-        QVERIFY(!f.window.isVisible());
-        QCOMPARE(f.rowCount(), 0);
-        QCOMPARE(f.switchBox(0)->value(), 0);
     }
 };
 
