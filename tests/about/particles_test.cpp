@@ -5,20 +5,8 @@
 
 #include <vector>
 
-using namespace tavrel;
 using namespace tavrel::KollisionEngine2D;
 using namespace tavrel::PartikelSystem2;
-
-namespace {
-
-PartikelListe freshList()
-{
-    PartikelListe list;
-    InitPartikel(list);
-    return list;
-}
-
-} // namespace
 
 TEST(KollisionEngine2D, ComponentsAndRoundedDistances)
 {
@@ -37,12 +25,12 @@ TEST(KollisionEngine2D, ComponentsAndRoundedDistances)
 
 TEST(PartikelSystem2, RetiredByTheUpdateThatCarriesItStrictlyBeyondItsRange)
 {
-    // Angle, speed, range, gravity, and the update that retires a lone particle. After one
-    // update range 7 equals the distance; a fall of 254/255 twip still counts as none.
+    // Angle, speed, range, gravity, retiring update: one update reaches range 7; 254/255 twip is no fall.
     const double cases[][5] = {{270, 7, 1000, 400, 32}, {0, 7, 1000, 400, 36}, {180, 7, 1000, 400, 36},
                                {90, 7, 1000, 400, 42},  {90, 70, 7000, 400, 150}, {0, 7, 7, 400, 2}, {0, 0, 0, 254, 3}};
     for (const auto& [angle, speed, range, gravity, retiredBy] : cases) {
-        PartikelListe list = freshList();
+        PartikelListe list;
+        InitPartikel(list);
         AddPartikel(list, 0, 0, angle, 0, speed, range);
         int updates = 0;
         for (; list.Count > 0 && updates < 1000; ++updates)
@@ -53,7 +41,8 @@ TEST(PartikelSystem2, RetiredByTheUpdateThatCarriesItStrictlyBeyondItsRange)
 
 TEST(PartikelSystem2, RemovalsCloseTheGapAndEveryOtherParticleStillMovesOnce)
 {
-    PartikelListe list = freshList();
+    PartikelListe list;
+    InitPartikel(list);
     UpdatePartikel(list, 400);
     EXPECT_EQ(list.Items, std::vector<Partikel>(1)) << "the dummy is never moved";
     for (std::int32_t colour = 1; colour <= 5; ++colour)
