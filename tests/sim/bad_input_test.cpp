@@ -37,8 +37,7 @@ class SimTool : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("tavrel-sim-test-" + std::to_string(getpid()));
 
-    // Root may read and write anything and start any number of threads: the
-    // tool runs as nobody then, where it has to meet the limits.
+    // Root passes every permission and thread limit: the tool runs as nobody then.
     const std::string user = getuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
 
     void SetUp() override { fs::create_directories(dir); }

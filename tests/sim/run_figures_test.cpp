@@ -1,28 +1,91 @@
+#include "replay_run.h"
 #include "sim.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <random>
 #include <sstream>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
 using namespace tavrel::sim;
 
-RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false)
+RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false, bool halten = false)
 {
     const std::atomic<bool> stop{stopped};
     std::atomic<std::uint64_t> spinsDone{0};
-    RunOutcome outcome = runSessions(wheels, false, threads, {stop, spinsDone});
+    RunOutcome outcome = runSessions(wheels, halten, threads, {stop, spinsDone});
     EXPECT_EQ(spinsDone, outcome.totals.spins) << "the progress counts every spin played";
     return outcome;
 }
 
 Wheels recorded(std::vector<std::vector<std::int16_t>> sessions)
 {
-    const auto count = sessions.size();
-    return {count, 0, 0, std::move(sessions)};
+    return {sessions.size(), 0, 0, std::move(sessions)}; // braced: the size is taken first
+}
+
+// The simulation's sums against those of tavrel-replay's rows.
+TEST(Session, SumsMatchTheReplayToolsRowsWithAndWithoutStufeHalten)
+{
+    for (const bool halten : {false, true}) {
+        std::mt19937 wheel(11 + halten);
+        std::vector<std::int16_t> spins(3000);
+        std::ranges::generate(spins, [&] { return std::uniform_int_distribution<std::int16_t>(0, 36)(wheel); });
+        std::string script = halten ? "aktiv\nhalten\n" : "aktiv\n";
+        for (const auto n : spins)
+            script += "click " + std::to_string(n) + "\n";
+        const auto replayed = tavrel::replay::replay(script);
+        ASSERT_EQ(replayed.status, 0) << replayed.errors;
+        const auto& rows = replayed.lines.back().at("rows");
+        ASSERT_EQ(rows.size(), spins.size());
+
+        std::uint64_t ended = 0;
+        std::int64_t turnover = 0, result = 0;
+        for (const auto& row : rows) {
+            const auto cell = [&](int column) { return std::stoll(row.at(column - 1).get<std::string>()); };
+            ended += cell(7) > 0; // a partie ends exactly when its row shows a balance above 0
+            turnover += cell(5);
+            result += cell(6);
+        }
+        EXPECT_GT(ended, 10u) << "the sequence should end many parties";
+        const RunTotals totals = run(recorded({spins}), 1, false, halten).totals;
+        EXPECT_EQ(std::tuple(totals.partiesCompleted, totals.turnover, totals.result, totals.spins),
+                  std::tuple(ended, turnover, result, spins.size())) << "halten " << halten;
+    }
+}
+
+// Gesamt 2 above its minimum: a miss at 1 unit fits, the next at 2 does not, the hit on 0 (+16) would fit again.
+TEST(Session, AnOverflowOfGesamtStopsTheSessionsFigures)
+{
+    tavrel::TavrelSystem window;
+    window.Gesamt = std::numeric_limits<std::int32_t>::min() + 2;
+    window.switchSystemAktiv();
+    Session session(window);
+    std::vector<bool> evaluated;
+    for (const std::int16_t n : {36, 36, 0}) {
+        evaluated.push_back(window.spin(n).evaluated);
+        session.play(n);
+    }
+    EXPECT_EQ(evaluated, (std::vector<bool>{true, false, true})) << "but the window's figures were broken by then";
+    RunTotals totals;
+    session.finishInto(totals);
+    EXPECT_EQ(std::tuple(totals.spins, totals.evaluatedSpins, totals.turnover, totals.result, totals.stoppedSessions,
+                         totals.firstStopSpin),
+              std::tuple(3u, 1u, 1, -1, 1u, std::optional<std::uint64_t>(2)));
+    EXPECT_EQ(std::tuple(totals.partiesCompleted, totals.openLengths.max(), totals.openDrawdowns.max()),
+              std::tuple(0u, 1, 1));
+
+    // The earliest stop of all sessions, whichever thread finished first.
+    RunTotals later;
+    later.firstStopSpin = 7;
+    later.stoppedSessions = 1;
+    later.merge(totals);
+    EXPECT_EQ(std::tuple(later.stoppedSessions, later.firstStopSpin), std::tuple(2u, std::optional<std::uint64_t>(2)));
 }
 
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
@@ -40,22 +103,24 @@ TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 // Three recorded sessions: 5, 4 ends a partie whose balance was at worst -1;
 // 5, 5, 4 one at -3; the third ends open on a hit that leaves exactly 0, after
 // going to -15 in 8 spins: the worst case of all.
-TEST(RunFigures, TheWorstCasesIncludeThePartieOpenAtTheEnd)
+TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
 {
-    const auto outcome = run(recorded({{5, 4}, {5, 5, 4}, {35, 26, 26, 29, 34, 0, 14, 1}}), 2);
+    const std::vector<std::int16_t> zeroAfterAHit = {35, 26, 26, 29, 34, 0, 14, 1};
+    Session open(false);
+    for (const std::int16_t n : zeroAfterAHit)
+        open.play(n);
+    EXPECT_GT(open.system().Stufe, 1) << "the system stays mid-partie too";
+    const auto outcome = run(recorded({{5, 4}, {5, 5, 4}, zeroAfterAHit}), 2);
     const Report report = makeReport(outcome.totals, {1, 2, 3, 100}, false);
-    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.totals.openLengths.count()),
-              std::tuple(false, 13u, 2u, 1u));
-    EXPECT_EQ(std::tuple(report.partieLength.p99, report.partieLength.max, report.deepestBalance.median,
-                         report.deepestBalance.p99, report.deepestBalance.max),
-              std::tuple(3, 8, -1, -3, -15));
-    EXPECT_EQ(std::tuple(report.openLongest, report.openDeepest, report.largestStakeMax), std::tuple(8, -15, 8));
+    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.openLongest,
+                         report.largestStakeMax), std::tuple(false, 13u, 2u, 8, 8));
+    EXPECT_EQ(std::tuple(report.partieLength.p99, report.deepestBalance.median, report.deepestBalance.p99), std::tuple(3, -1, -3));
     // "Fell below -B" is strict: -3 is not below -3.
     std::vector<std::uint64_t> ruined;
     for (const RuinRisk& risk : report.ruin)
         ruined.push_back(risk.observed->ruinedSessions);
     EXPECT_EQ(ruined, (std::vector<std::uint64_t>{2, 2, 1, 0}));
-    const auto json = reportJson(report);
+    const auto json = reportJson(report); // also the maxima and open parties the report holds
     EXPECT_EQ(std::tuple(json.at("partieLength").at("max"), json.at("deepestBalance").at("max"), json.at("partiesOpen"),
                          json.at("openParties").at("deepest")),
               std::tuple(8, -15, 1, -15));
@@ -126,15 +191,11 @@ TEST(Statistics, NearestRankPercentiles)
         hundred.add(v);
     for (const int p : {50, 90, 99})
         EXPECT_EQ(hundred.percentile(p), p);
-    EXPECT_EQ(hundred.max(), 100);
-    EXPECT_EQ(hundred.countAbove(90), 10u);
-
+    EXPECT_EQ(std::tuple(hundred.max(), hundred.countAbove(90)), std::tuple(100, 10u));
     Tally three;
     three.add(-7);
     three.add(3, 2);
-    EXPECT_EQ(three.percentile(33), -7);
-    EXPECT_EQ(three.percentile(34), 3);
-    EXPECT_FALSE(Tally().percentile(50));
+    EXPECT_EQ(std::tuple(three.percentile(33), three.percentile(34), Tally().percentile(50)), std::tuple(-7, 3, std::nullopt));
 }
 
 TEST(Statistics, WilsonScoreInterval)
@@ -156,10 +217,7 @@ TEST(Statistics, GermanNumbers)
     EXPECT_EQ(grouped(std::int64_t{-1234567}), "-1.234.567");
     EXPECT_EQ(grouped(std::int64_t{999}), "999");
     EXPECT_EQ(grouped(std::numeric_limits<std::int64_t>::min()), "-9.223.372.036.854.775.808");
-    EXPECT_EQ(percent(FairWheelEdge), "-2,70 %");
-    EXPECT_EQ(percent(-0.00001), "0,00 %");
-    EXPECT_EQ(std::tuple(sessionsText(1), sessionsText(0), sessionsText(1000)),
-              std::tuple("1 Session", "0 Sessions", "1.000 Sessions"));
+    EXPECT_EQ(std::tuple(percent(-0.00001), sessionsText(0), sessionsText(1000)), std::tuple("0,00 %", "0 Sessions", "1.000 Sessions"));
 }
 
 TEST(Options, BankrollsAreSortedWithoutDuplicates)
