@@ -1,6 +1,7 @@
 #include "risk_texts.h"
 #include "risk_window.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
@@ -49,6 +50,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 
+    // A small risk is never shown as none, nor a likely win as certain.
+    void sharesNeverRoundToZeroOrToCertainty()
+    {
+        const std::pair<double, QString> shares[] = {{0, "0,00 %"}, {0.00001, "unter 0,01 %"}, {0.0184, "1,84 %"},
+                                                      {0.99999, "über 99,99 %"}, {1, "100,00 %"}};
+        for (const auto& [share, text] : shares)
+            QCOMPARE(percentText(share), text);
+    }
+
     void standsBesideItsParentAsAWindowOfItsOwn()
     {
         QVERIFY(window->isWindow());
@@ -79,6 +89,12 @@ private slots:
             QCOMPARE(shown(figure), text);
         QVERIFY(control<QLabel>("Risk")->accessibleName().endsWith("2,60 %"));
         QTRY_VERIFY(control<QWidget>("Chart")->accessibleDescription().contains("1.000 Einheiten: 2,60 %"));
+        const QImage chart = control<QWidget>("Chart")->grab().toImage();
+        int curve = 0;
+        for (int y = 0; y < chart.height(); ++y)
+            for (int x = 0; x < chart.width(); ++x)
+                curve += chart.pixelColor(x, y) == window->palette().color(QPalette::Highlight);
+        QVERIFY2(curve > chart.width() / 2, "the risk curve is drawn");
         session.clickSwitch(0);
         window->follow();
         QVERIFY(visible("NoPartie"));
