@@ -63,7 +63,7 @@ public:
 } // namespace
 
 BENCHMARK(OneSession)->Arg(30'000)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(Threads)->Arg(1)->Arg(std::max(1u, std::thread::hardware_concurrency()))->UseRealTime()->Iterations(1)
+BENCHMARK(Threads)->Arg(1)->Arg(std::max(1u, std::thread::hardware_concurrency()))->UseRealTime()->Iterations(10)
     ->Repetitions(5)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv)
