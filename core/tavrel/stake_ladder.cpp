@@ -7,9 +7,9 @@ namespace tavrel {
 
 StakeLadder::StakeLadder(const TavrelSystem& from) : system_(from)
 {
-    // The balance and the running total are the look-ahead's own business; the
-    // kernel only needs them small, so no check can stop its evaluation.
-    system_.Partie = 0;
+    // The running total is no part of the look-ahead; kept small, it never
+    // overflows and so never stops an evaluation. A spin's result does not
+    // depend on the partie's balance.
     system_.Gesamt = 0;
     read();
 }
@@ -17,7 +17,6 @@ StakeLadder::StakeLadder(const TavrelSystem& from) : system_(from)
 void StakeLadder::climb()
 {
     system_.spin(missNumber_);
-    system_.Partie = 0;
     system_.Gesamt = 0;
     read();
 }
