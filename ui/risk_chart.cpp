@@ -26,7 +26,7 @@ RiskChart::RiskChart(QWidget* parent) : QWidget(parent)
     describe();
 }
 
-void RiskChart::setCurve(std::vector<RiskPoint> curve, std::int64_t bankroll, std::optional<double> ruin)
+void RiskChart::setCurve(std::vector<RiskPoint> curve, std::int64_t bankroll, double ruin)
 {
     curve_ = std::move(curve);
     bankroll_ = bankroll;
@@ -38,7 +38,6 @@ void RiskChart::setCurve(std::vector<RiskPoint> curve, std::int64_t bankroll, st
 void RiskChart::clear()
 {
     curve_.clear();
-    ruin_.reset();
     describe();
     update();
 }
@@ -52,10 +51,8 @@ void RiskChart::describe()
     QStringList points;
     for (const RiskPoint& p : curve_)
         points << capitalText(p.bankroll) + " Einheiten: " + percentText(p.ruin);
-    QString text = "Risiko bei " + points.join("; ");
-    if (ruin_)
-        text += ". Gewähltes Kapital " + capitalText(bankroll_) + ": " + percentText(*ruin_);
-    setAccessibleDescription(text);
+    setAccessibleDescription("Risiko bei " + points.join("; ") + ". Gewähltes Kapital " + capitalText(bankroll_) + ": "
+                             + percentText(ruin_));
 }
 
 QRectF RiskChart::plot() const
@@ -123,14 +120,12 @@ void RiskChart::paintEvent(QPaintEvent*)
     painter.drawPath(path);
 
     const QColor mark(200, 0, 0);
-    const QPointF chosen = place(double(bankroll_), ruin_.value_or(1));
+    const QPointF chosen = place(double(bankroll_), ruin_);
     painter.setPen(QPen(mark, 1, Qt::DashLine));
     painter.drawLine(QPointF(chosen.x(), area.top()), QPointF(chosen.x(), area.bottom()));
-    if (ruin_) {
-        painter.setBrush(mark);
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(chosen, 4, 4);
-    }
+    painter.setBrush(mark);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(chosen, 4, 4);
 }
 
 } // namespace tavrel::ui

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <optional>
 #include <vector>
 
 namespace tavrel::ui {
@@ -20,7 +19,7 @@ public:
     explicit RiskChart(QWidget* parent = nullptr);
 
     // The curve and the chosen capital with its risk; no curve shows an empty frame.
-    void setCurve(std::vector<RiskPoint> curve, std::int64_t bankroll, std::optional<double> ruin);
+    void setCurve(std::vector<RiskPoint> curve, std::int64_t bankroll, double ruin);
     void clear();
 
     QSize sizeHint() const override { return {420, 240}; }
@@ -36,7 +35,7 @@ private:
 
     std::vector<RiskPoint> curve_;
     std::int64_t bankroll_ = 0;
-    std::optional<double> ruin_;
+    double ruin_ = 0;
 };
 
 } // namespace tavrel::ui

@@ -131,11 +131,13 @@ void RiskWindow::follow()
     const OddsQuestion q = question();
     // The figures first, then the chart, each posted back as soon as it is done.
     worker_.start([this, system, q, generation, stop = stop_.get_token()] {
-        if (const auto odds = partieOdds(system, q, stop))
-            QMetaObject::invokeMethod(this, [this, generation, odds = *odds] { showFigures(generation, odds); });
+        const auto odds = partieOdds(system, q, stop);
+        if (!odds)
+            return;
+        QMetaObject::invokeMethod(this, [this, generation, odds = *odds] { showFigures(generation, odds); });
         if (auto curve = riskCurve(system, q.tableLimit, stop))
-            QMetaObject::invokeMethod(this, [this, generation, curve = std::move(*curve)]() mutable {
-                showCurve(generation, std::move(curve));
+            QMetaObject::invokeMethod(this, [this, generation, ruin = odds->ruin, curve = std::move(*curve)]() mutable {
+                showCurve(generation, std::move(curve), ruin);
             });
     });
 }
@@ -152,21 +154,19 @@ void RiskWindow::showFigures(std::uint64_t generation, const PartieOdds& odds)
     setFigure(expectedSpins_, "Erwartete Coups bis zum Ende", texts.expectedSpins);
     setFigure(nextStake_, "Einsatz des nächsten Coups", texts.nextStake);
     setFigure(largestStake_, "Größter Einsatz vor dem Verlust von " + capital + " Einheiten", texts.largestStake);
-    shownRuin_ = odds.ruin;
     noPartie_->hide();
     figures_->show();
 }
 
-void RiskWindow::showCurve(std::uint64_t generation, std::vector<RiskPoint> curve)
+void RiskWindow::showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, double ruin)
 {
     if (generation != generation_)
         return;
-    chart_->setCurve(std::move(curve), kapital_->value(), shownRuin_);
+    chart_->setCurve(std::move(curve), kapital_->value(), ruin);
 }
 
 void RiskWindow::showNoPartie()
 {
-    shownRuin_.reset();
     figures_->hide();
     noPartie_->show();
     chart_->clear();

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 #include <stop_token>
 #include <vector>
 
@@ -42,7 +41,8 @@ protected:
 private:
     OddsQuestion question() const;
     void showFigures(std::uint64_t generation, const PartieOdds& odds);
-    void showCurve(std::uint64_t generation, std::vector<RiskPoint> curve);
+    // The curve with the risk at the chosen capital, marked on it.
+    void showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, double ruin);
     void showNoPartie();
     void placeBesideParent();
 
@@ -60,7 +60,6 @@ private:
     RiskChart* chart_;
 
     std::uint64_t generation_ = 0;
-    std::optional<double> shownRuin_;
     std::stop_source stop_;
     // One worker: a cancelled computation stops at its next poll, so the next
     // one starts soon after.
