@@ -16,10 +16,10 @@ using nlohmann::json;
 
 TEST(RiskCommand, ReadsACapitalAndAnOptionalLimitAndRejectsTheRest)
 {
-    const Risk plain = std::get<Risk>(*parseLine("risk 1000").command);
-    EXPECT_EQ(std::tuple(plain.bankroll, plain.limit), std::tuple(1000, std::nullopt));
-    const Risk limited = std::get<Risk>(*parseLine("risk\t1000000 5 ").command);
-    EXPECT_EQ(std::tuple(limited.bankroll, limited.limit), std::tuple(1'000'000, 5));
+    const Risk plain = std::get<Risk>(*parseLine("risk 1").command); // the smallest of each, and the largest capital
+    EXPECT_EQ(std::tuple(plain.bankroll, plain.limit), std::tuple(1, std::nullopt));
+    const Risk limited = std::get<Risk>(*parseLine("risk\t1000000 1 ").command);
+    EXPECT_EQ(std::tuple(limited.bankroll, limited.limit), std::tuple(1'000'000, 1));
     for (const char* bad : {"risk", "risk 0", "risk -5", "risk abc", "risk 4.5", "risk 1000001", "risk 1000 0",
                             "risk 1000 -1", "risk 1000 x", "risk 1000 5 6", "risk +10"})
         EXPECT_TRUE(!parseLine(bad).command && !parseLine(bad).error.empty()) << bad;

@@ -1,4 +1,4 @@
-#include <QImage>
+#include "reference_picture.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <tuple>
 #include <sys/wait.h>
@@ -146,24 +145,20 @@ TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInputWithAQuietChart)
                                 file("second.txt", "5 5\n4").string(), "env -u XDG_RUNTIME_DIR ");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    const QImage drawn(QString::fromStdString(chart));
-    EXPECT_EQ(drawn.size(), QSize(800, 500));
-    const auto pixels = [&](QRect area, const std::function<bool(QColor)>& wanted) {
-        int found = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                found += wanted(drawn.pixelColor(x, y));
-        return found;
-    };
-    const auto reddish = [](QColor c) { return c.red() > 150 && c.green() < 110 && c.blue() < 110; };
-    EXPECT_GT(pixels(drawn.rect(), [](QColor c) { return c == QColor(30, 90, 170); }), 20) << "the depths' line";
-    EXPECT_GT(pixels(drawn.rect(), reddish), 20) << "the ruin's points";
-    EXPECT_EQ(pixels(QRect(0, 0, 60, 60), reddish), 0) << "no line from the corner";
+    EXPECT_EQ(pictureDifference(QImage(QString::fromStdString(chart)), TAVREL_PICTURES "/recorded_chart.png"), "");
     const auto report = nlohmann::json::parse(run.out);
     // Each file, and standard input, is one session read to its end.
     for (const auto& [key, value] : {std::pair("sessions", 2), std::pair("spins", 5), std::pair("partiesCompleted", 2)})
         EXPECT_EQ(report.at(key), value) << key;
     EXPECT_EQ(report.at("deepestBalance").at("max"), -3);
+}
+
+// Every decade, error bar and step of a simulated run, and the mark of its deepest partie.
+TEST_F(SimTool, TheChartOfASimulatedRun)
+{
+    const auto chart = (dir / "chart.png").string();
+    ASSERT_EQ(runTool("--quiet --sessions 300 --spins 3000 --seed 3 --bankroll 10,100,1000,10000 --chart " + chart).status, 0);
+    EXPECT_EQ(pictureDifference(QImage(QString::fromStdString(chart)), TAVREL_PICTURES "/simulated_chart.png"), "");
 }
 
 TEST_F(SimTool, ThreadsThatCannotStartGiveAGermanLineAndTheSameReport)

@@ -84,8 +84,10 @@ TEST(Session, AnOverflowOfGesamtStopsTheSessionsFigures)
     RunTotals later;
     later.firstStopSpin = 7;
     later.stoppedSessions = 1;
+    totals.stuckSpinCounters = 3;
     later.merge(totals);
-    EXPECT_EQ(std::tuple(later.stoppedSessions, later.firstStopSpin), std::tuple(2u, std::optional<std::uint64_t>(2)));
+    EXPECT_EQ(std::tuple(later.stoppedSessions, later.firstStopSpin, later.stuckSpinCounters),
+              std::tuple(2u, std::optional<std::uint64_t>(2), 3u));
 }
 
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
@@ -220,10 +222,12 @@ TEST(Statistics, GermanNumbers)
     EXPECT_EQ(std::tuple(percent(-0.00001), sessionsText(0), sessionsText(1000)), std::tuple("0,00 %", "0 Sessions", "1.000 Sessions"));
 }
 
-TEST(Options, BankrollsAreSortedWithoutDuplicates)
+TEST(Options, BankrollsAreSortedWithoutDuplicatesAndFlagsAreTaken)
 {
-    EXPECT_EQ(parseOptions({"--bankroll", "1000000,100,10000,100"}).bankrolls,
-              (std::vector<std::int64_t>{100, 10'000, 1'000'000}));
+    const SimOptions options = parseOptions({"--bankroll", "1000000,100,10000,100", "--halten"});
+    EXPECT_EQ(options.bankrolls, (std::vector<std::int64_t>{100, 10'000, 1'000'000}));
+    EXPECT_TRUE(options.stufeHalten);
+    EXPECT_FALSE(parseOptions({}).stufeHalten);
 }
 
 } // namespace

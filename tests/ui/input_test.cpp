@@ -52,6 +52,7 @@ private slots:
         expectLook(State::PointerOver, blue, white);
         QSignalSpy clicks(cell, &tavrel::ui::TableauCell::clicked);
         QTest::mousePress(cell, Qt::LeftButton);
+        QTest::mouseClick(cell, Qt::RightButton); // another button leaves the press as it is
         expectLook(State::Pressed, red, white);
         QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(40, 40));
         QCOMPARE(clicks.size(), 0);
