@@ -79,18 +79,18 @@ void InfoAnimation::SpawnAtMouse(AnimationPlatform& platform)
     particles::AddPartikel(Liste, x, MouseY, upward, white, whiteSpeed, whiteRange);
 }
 
-void InfoAnimation::Form_MouseDown()
+void InfoAnimation::buttonPressed()
 {
     MouseIsDown = true;
 }
 
-void InfoAnimation::Form_MouseMove(float x, float y)
+void InfoAnimation::pointerMoved(float x, float y)
 {
     MouseX = roundToInt<std::int32_t>(x);
     MouseY = roundToInt<std::int32_t>(y);
 }
 
-void InfoAnimation::Form_MouseUp()
+void InfoAnimation::buttonReleased()
 {
     MouseIsDown = false;
 }

@@ -37,9 +37,9 @@ public:
     // New particles, then every particle moved once and the survivors drawn.
     void frame(AnimationPlatform& platform, DrawingSurface& surface);
 
-    void Form_MouseDown();
-    void Form_MouseMove(float x, float y);
-    void Form_MouseUp();
+    void buttonPressed();
+    void pointerMoved(float x, float y);
+    void buttonReleased();
 
 private:
     void addRandomParticle(AnimationPlatform& platform);

@@ -1,6 +1,6 @@
 #include "window/info_box.h"
 
-#include "window/frm_info.h"
+#include "window/about_box.h"
 
 namespace tavrel::about {
 
@@ -9,9 +9,9 @@ void showInfoBox(QWidget* mainWindow)
     // Hidden rather than disabled: a disabled window could still be closed
     // from its title bar, and nothing ever brings it back.
     mainWindow->setVisible(false);
-    Frm_Info box;
+    AboutBox box;
     box.setWindowIcon(mainWindow->windowIcon());
-    box.Form_Load();
+    box.runUntilClosed();
 }
 
 } // namespace tavrel::about

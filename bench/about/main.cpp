@@ -1,7 +1,7 @@
 #include "open_box_run.h"
 
 #include "particles/partikel_system_2.h"
-#include "window/frm_info.h"
+#include "window/about_box.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -42,7 +42,7 @@ void OpenBoxFor5s(benchmark::State& state)
 }
 
 // A box that has run long enough for its list to level off.
-void warmUp(tavrel::about::Frm_Info& box, bool buttonHeld)
+void warmUp(tavrel::about::AboutBox& box, bool buttonHeld)
 {
     box.startAnimation();
     // Painting needs a window that the window system shows.
@@ -63,7 +63,7 @@ void warmUp(tavrel::about::Frm_Info& box, bool buttonHeld)
 // A whole frame without its wait and event processing: clear, spawn, update, draw.
 void FrameWork(benchmark::State& state)
 {
-    tavrel::about::Frm_Info box;
+    tavrel::about::AboutBox box;
     warmUp(box, state.range(0) != 0);
     for (auto _ : state)
         box.runFrame();
@@ -74,7 +74,7 @@ void FrameWork(benchmark::State& state)
 // The same frame painted on the screen at once, as the loop's event processing does.
 void FrameShown(benchmark::State& state)
 {
-    tavrel::about::Frm_Info box;
+    tavrel::about::AboutBox box;
     warmUp(box, state.range(0) != 0);
     for (auto _ : state) {
         box.runFrame();
@@ -87,7 +87,7 @@ void FrameShown(benchmark::State& state)
 // Only the update and the drawing, on the list of a levelled-off box.
 void UpdateAndDraw(benchmark::State& state)
 {
-    tavrel::about::Frm_Info box;
+    tavrel::about::AboutBox box;
     warmUp(box, state.range(0) != 0);
     const auto levelled = box.animation().Liste;
     tavrel::about::FrameImage image(box.size(), QColor(192, 255, 255), QImage(":/info.jpg"));

@@ -1,6 +1,6 @@
 #include "open_box_run.h"
 
-#include "window/frm_info.h"
+#include "window/about_box.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -48,7 +48,7 @@ void holdButtonAt(QWidget& box, QPointF at)
 
 OpenBoxRun runOpenBox(double seconds, bool buttonHeld)
 {
-    tavrel::about::Frm_Info box;
+    tavrel::about::AboutBox box;
     PaintClock paintClock;
     box.installEventFilter(&paintClock);
 
@@ -60,7 +60,7 @@ OpenBoxRun runOpenBox(double seconds, bool buttonHeld)
 
     const double cpuBefore = cpuSeconds();
     const Clock::time_point wallBefore = Clock::now();
-    box.Form_Load();
+    box.runUntilClosed();
     const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
 
     OpenBoxRun run{{}, (cpuSeconds() - cpuBefore) / wall, box.animation().Liste.Count};

@@ -73,20 +73,20 @@ TEST(InfoAnimation, HeldButtonAddsOneWhiteParticlePerFrameLeftOfThePointer)
 {
     InfoAnimation animation;
     animation.start();
-    animation.Form_MouseDown();
+    animation.buttonPressed();
     for (const float r : {0.f, 0.99999994f}) { // for the white particle, after six for each random one
         ScriptedPlatform platform;
         platform.randoms.assign(30, 0.5f);
         platform.randoms.push_back(r);
         animation.frame(platform, platform);
-        animation.Form_MouseMove(1000.5f, 2001.5f); // ties to even: (1000, 2002)
+        animation.pointerMoved(1000.5f, 2001.5f); // ties to even: (1000, 2002)
     }
     const auto& late = animation.Liste.Items[12];
     EXPECT_EQ(startOf(animation.Liste.Items[6]), std::pair(-99, 0)); // before any move: the top left corner
     EXPECT_EQ(startOf(late), std::pair(1001, 2002));
     EXPECT_EQ(std::tuple(late.Color, late.SpeedX, late.SpeedY, late.MaxRange),
               std::tuple(16777215, 0, -17850 + 400, 7000 * 255));
-    animation.Form_MouseUp();
+    animation.buttonReleased();
     ScriptedPlatform platform;
     animation.frame(platform, platform);
     EXPECT_EQ(animation.Liste.Count, 2 * 6 + 5);

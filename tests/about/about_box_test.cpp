@@ -1,5 +1,5 @@
 #include "reference_picture.h"
-#include "window/frm_info.h"
+#include "window/about_box.h"
 
 #include <QEventLoop>
 #include <QTest>
@@ -11,7 +11,7 @@ using namespace tavrel::about;
 
 const QColor lightCyan(192, 255, 255);
 
-class FrmInfoTest : public QObject {
+class AboutBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -45,8 +45,8 @@ private slots:
 
     void windowAsDesigned()
     {
-        Frm_Info box;
-        QCOMPARE(box.objectName() + box.windowTitle(), QString("Frm_InfoInfo Orrin Tavrel"));
+        AboutBox box;
+        QCOMPARE(box.objectName() + box.windowTitle(), QString("aboutBoxInfo Orrin Tavrel"));
         QVERIFY(box.minimumSize() == QSize(658, 313) && box.maximumSize() == QSize(658, 313));
         const Qt::WindowFlags shown = Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
         QCOMPARE(box.windowFlags() & shown, Qt::WindowFlags(Qt::Tool | Qt::WindowCloseButtonHint));
@@ -57,7 +57,7 @@ private slots:
 
     void framesShowThePictureAndOnlyTheLiveParticlesSpawnedOverTheWholeAreaAndAHeldButtonAddsOne()
     {
-        Frm_Info box;
+        AboutBox box;
         box.startAnimation();
         QVERIFY(box.isVisible() && box.animation().Running);
         const QImage picture(":/info.jpg");
@@ -94,7 +94,7 @@ private slots:
     // Last: the exit it asks for stays with the thread's event loops.
     void closingTheBoxEndsTheLoopAndAsksTheApplicationToExit()
     {
-        Frm_Info box;
+        AboutBox box;
         struct PaintCounter : QObject {
             int paints = 0;
             bool eventFilter(QObject*, QEvent* event) override { paints += event->type() == QEvent::Paint; return false; }
@@ -102,7 +102,7 @@ private slots:
         box.installEventFilter(&counter);
         // The loop runs inside a handler of the application's loop, as the Info command does.
         QEventLoop application;
-        QTimer::singleShot(0, &box, [&] { box.Form_Load(); });
+        QTimer::singleShot(0, &box, [&] { box.runUntilClosed(); });
         QTimer::singleShot(300, &box, &QWidget::close);
         QTimer::singleShot(5000, &application, [&] { application.exit(7); });
         QCOMPARE(application.exec(), 0);
@@ -112,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmInfoTest)
-#include "frm_info_test.moc"
+QTEST_MAIN(AboutBoxTest)
+#include "about_box_test.moc"

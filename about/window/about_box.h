@@ -9,18 +9,18 @@ namespace tavrel::about {
 
 // The About box: a picture, two lines of text and the particle animation,
 // which runs for as long as the box is open. Closing the box ends the program.
-class Frm_Info : public QWidget, private AnimationPlatform {
+class AboutBox : public QWidget, private AnimationPlatform {
     Q_OBJECT
 
 public:
-    explicit Frm_Info(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     // Shows the box and animates it, a frame at least every 10 ms with the
     // pending events processed once in between, until the box is closed; then
     // it asks the application to exit with status 0.
-    void Form_Load();
+    void runUntilClosed();
 
-    // What the load does before its loop: shows and paints the box, starts a
+    // What runUntilClosed does before its loop: shows and paints the box, starts a
     // fresh particle list and sets the animation running.
     void startAnimation();
 
@@ -43,7 +43,6 @@ private:
     float ScaleHeight() override;
 
     void addLabel(const char* name, const QString& text, int top, int width);
-    void Form_Unload();
 
     InfoAnimation animation_;
     FrameImage frame_;

@@ -1,4 +1,4 @@
-#include "window/frm_info.h"
+#include "window/about_box.h"
 
 #include "animation/tick_count.h"
 #include "fonts/fonts.h"
@@ -21,12 +21,12 @@ constexpr std::uint32_t framePeriodMs = 10;
 
 } // namespace
 
-Frm_Info::Frm_Info(QWidget* parent)
+AboutBox::AboutBox(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
     , frame_(QSize(areaWidth, areaHeight), QColor(192, 255, 255), QImage(":/info.jpg"))
 {
-    setObjectName("Frm_Info");
+    setObjectName("aboutBox");
     setWindowTitle("Info Orrin Tavrel");
     setFixedSize(areaWidth, areaHeight);
     // Every paint covers the whole area with the finished frame.
@@ -35,11 +35,11 @@ Frm_Info::Frm_Info(QWidget* parent)
     setMouseTracking(true);
     setFont(fonts::msSansSerif(8.25));
 
-    addLabel("Label1", QString::fromUtf8("Orrin Tavrel V1.0 \u2013 Freigabe 2026"), 4200, 4095);
-    addLabel("Label3", "getestet auf Windows XP", 4440, 2055);
+    addLabel("versionLabel", QString::fromUtf8("Orrin Tavrel V1.0 \u2013 Freigabe 2026"), 4200, 4095);
+    addLabel("testedLabel", "getestet auf Windows XP", 4440, 2055);
 }
 
-void Frm_Info::addLabel(const char* name, const QString& text, int top, int width)
+void AboutBox::addLabel(const char* name, const QString& text, int top, int width)
 {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
@@ -48,7 +48,7 @@ void Frm_Info::addLabel(const char* name, const QString& text, int top, int widt
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Frm_Info::Form_Load()
+void AboutBox::runUntilClosed()
 {
     startAnimation();
     while (animation_.Running) {
@@ -61,14 +61,14 @@ void Frm_Info::Form_Load()
     QCoreApplication::exit(0);
 }
 
-void Frm_Info::startAnimation()
+void AboutBox::startAnimation()
 {
     show();
     repaint();
     animation_.start();
 }
 
-void Frm_Info::runFrame()
+void AboutBox::runFrame()
 {
     frame_.setDevicePixelRatio(devicePixelRatioF());
     frame_.clear();
@@ -76,7 +76,7 @@ void Frm_Info::runFrame()
     update();
 }
 
-void Frm_Info::paintEvent(QPaintEvent*)
+void AboutBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // The frame is opaque throughout: copied, not blended.
@@ -84,48 +84,43 @@ void Frm_Info::paintEvent(QPaintEvent*)
     painter.drawImage(QPoint(0, 0), frame_.image());
 }
 
-void Frm_Info::mousePressEvent(QMouseEvent*)
+void AboutBox::mousePressEvent(QMouseEvent*)
 {
-    animation_.Form_MouseDown();
+    animation_.buttonPressed();
 }
 
-void Frm_Info::mouseMoveEvent(QMouseEvent* event)
+void AboutBox::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position() * TwipsPerPixel;
-    animation_.Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    animation_.pointerMoved(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
-void Frm_Info::mouseReleaseEvent(QMouseEvent*)
+void AboutBox::mouseReleaseEvent(QMouseEvent*)
 {
-    animation_.Form_MouseUp();
+    animation_.buttonReleased();
 }
 
-void Frm_Info::closeEvent(QCloseEvent* event)
+void AboutBox::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    Form_Unload();
-}
-
-void Frm_Info::Form_Unload()
-{
     // The loop stops at the top of its next frame, and the whole program ends.
     animation_.Running = false;
     QCoreApplication::exit(0);
 }
 
-float Frm_Info::Rnd()
+float AboutBox::Rnd()
 {
     // 24 random bits make a single-precision number in [0, 1) exactly; a
     // double rounded to single precision could come out as 1.
     return static_cast<float>(QRandomGenerator::global()->generate() >> 8) * 0x1p-24f;
 }
 
-float Frm_Info::ScaleWidth()
+float AboutBox::ScaleWidth()
 {
     return static_cast<float>(width() * TwipsPerPixel);
 }
 
-float Frm_Info::ScaleHeight()
+float AboutBox::ScaleHeight()
 {
     return static_cast<float>(height() * TwipsPerPixel);
 }
