@@ -7,6 +7,13 @@
 
 namespace tavrel::ui {
 
+namespace {
+
+const QColor CaptionColour(0, 70, 213);
+const QColor BorderColour(191, 184, 191);
+
+} // namespace
+
 CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent)
     : QWidget(parent)
     , caption_(caption)
@@ -14,28 +21,8 @@ CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent)
     setFont(fonts::msSansSerif(8.25));
 }
 
-void CaptionFrame::setBorderStyle(int style)
-{
-    borderStyle_ = style;
-    update();
-}
-
-void CaptionFrame::setCaptionColor(const QColor& colour)
-{
-    captionColor_ = colour;
-    update();
-}
-
-void CaptionFrame::setBorderColor(const QColor& colour)
-{
-    borderColor_ = colour;
-    update();
-}
-
 void CaptionFrame::paintEvent(QPaintEvent* event)
 {
-    if (borderStyle_ == 0)
-        return;
     const QFontMetrics metrics(font());
     // A child's change repaints only the inside, where the frame draws nothing.
     if (rect().adjusted(1, metrics.height(), -1, -1).contains(event->rect()))
@@ -46,13 +33,13 @@ void CaptionFrame::paintEvent(QPaintEvent* event)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(borderColor_);
+    painter.setPen(BorderColour);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, top + 0.5, -0.5, -0.5), 3, 3);
 
     // The caption interrupts the top edge.
     const QRect captionRect(captionLeft - 2, 0, captionWidth + 4, metrics.height());
     painter.fillRect(captionRect, palette().window());
-    painter.setPen(captionColor_);
+    painter.setPen(CaptionColour);
     painter.drawText(captionRect, Qt::AlignCenter, caption_);
 }
 

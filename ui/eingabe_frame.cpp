@@ -25,12 +25,10 @@ void addEingabeFrame(WindowControls& controls, QWidget* parent)
     outer->setObjectName("eingabeFrame");
     outer->setGeometry(twipsRect(0, 0, 1455, 5175));
 
-    auto* inner = new CaptionFrame("xpFrame2", outer);
+    // Draws nothing: it holds the cells and their tooltip.
+    auto* inner = new QWidget(outer);
     inner->setObjectName("tableauFrame");
     inner->setGeometry(twipsRect(120, 480, 1155, 4215));
-    inner->setBorderStyle(0);
-    inner->setCaptionColor(QColor(0, 70, 213));
-    inner->setBorderColor(QColor(191, 184, 191));
     inner->setToolTip("klicken Sie auf die Gefallene Plein Zahl!");
 
     for (int n = 0; n < NumberCount; ++n) {
