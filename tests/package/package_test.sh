@@ -2,12 +2,13 @@
 # Checks the Debian package without installing it: lintian with no override,
 # its control fields, the files a desktop and Debian need (manual pages in
 # English and German, every icon size), stripped binaries, the libraries of the
-# unpacked program, its refusal to start without a display, and a start and end
-# of the unpacked program, started by its desktop entry's command.
-# Usage: package_test.sh PACKAGE.deb
+# unpacked program, its refusal to start without a display, and the click storm
+# on the unpacked program, started by its desktop entry's command, to its end
+# with status 0. Usage: package_test.sh PACKAGE.deb TAVREL_REPLAY
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 deb=$1
+replay=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -65,6 +66,6 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1 >/de
 [ "$said" = "Tavrel braucht eine grafische Oberfläche (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt)." ] \
     || fail "without a display the program said: $said"
 
-bash "$here/play_and_quit.sh" "$program" "$work/run"
+bash "$here/../storm/click_storm.sh" "$program" "$replay" "$work/storm"
 echo "package: lintian clean without overrides, files in place, no display refused with status 1," \
-     "the unpacked program started and ended with status 0"
+     "the unpacked program took the click storm and ended with status 0"

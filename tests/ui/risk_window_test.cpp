@@ -53,8 +53,8 @@ private slots:
     // A small risk is never shown as none, nor a likely win as certain.
     void sharesNeverRoundToZeroOrToCertainty()
     {
-        const std::pair<double, QString> shares[] = {{0, "0,00 %"}, {0.00001, "unter 0,01 %"}, {0.0184, "1,84 %"},
-                                                      {0.99999, "über 99,99 %"}, {1, "100,00 %"}};
+        const std::pair<double, QString> shares[] = {{0, "0,00 %"}, {0.00001, "unter 0,01 %"}, {0.00005, "0,01 %"},
+                                                      {0.0184, "1,84 %"}, {0.99995, "über 99,99 %"}, {1, "100,00 %"}};
         for (const auto& [share, text] : shares)
             QCOMPARE(percentText(share), text);
     }
