@@ -20,8 +20,8 @@ public:
     // it asks the application to exit with status 0.
     void runUntilClosed();
 
-    // What runUntilClosed does before its loop: shows and paints the box, starts a
-    // fresh particle list and sets the animation running.
+    // What runUntilClosed does before its loop: shows and paints the box,
+    // starts a fresh particle list and sets the animation running.
     void startAnimation();
 
     // The work of one frame: clear, spawn, update, draw, and show the result
