@@ -8,6 +8,7 @@
 #include "switch_box.h"
 
 #include <QApplication>
+#include <QHideEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -100,6 +101,16 @@ void MainWindow::quit()
             window->close();
     close();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::hideEvent(QHideEvent* event)
+{
+    // Put away, as for the About box or on Beenden, the window takes the Risiko
+    // window with it: its figures would stand for a game no longer on show.
+    // A minimised window keeps it.
+    if (risk_ && !event->spontaneous())
+        risk_->hide();
+    QMainWindow::hideEvent(event);
 }
 
 void MainWindow::showRisk()

@@ -32,6 +32,9 @@ signals:
     // The session changed: a spin, an undo, a switch or Reset.
     void sessionChanged();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void addMenus();
     void placeCentred();

@@ -119,6 +119,8 @@ private slots:
         QTRY_COMPARE(risk->findChild<QLabel*>("Risk")->text(), QString("2,60 %"));
         f.clickSwitch(0);
         QTRY_VERIFY(!risk->findChild<QLabel*>("Risk")->isVisible());
+        f.window.hide(); // as for the About box
+        QVERIFY(!risk->isVisible());
     }
 };
 
