@@ -91,8 +91,11 @@ private slots:
     {
         WindowFixture f(std::chrono::hours(1));
         f.clickSwitch(0);
-        for (int n : {5, 17, 36, 9, 28, 1})
-            f.clickCell(n); // five misses, then a hit that leaves the partie open
+        for (int n : {5, 17, 36, 9, 28, 1}) { // five misses, then a hit that leaves the partie open
+            QTest::mousePress(f.cell(n), Qt::LeftButton);
+            QTest::qWait(20); // the pressed look painted: the release must repaint the cell itself
+            QTest::mouseRelease(f.cell(n), Qt::LeftButton);
+        }
         f.grid()->setFocus();
         QTest::qWait(100); // the clicks' repaints done: the mark below must repaint its cell itself
         f.type("2");       // marked until the digits are entered
