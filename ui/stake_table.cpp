@@ -104,13 +104,9 @@ QVariant StakeTableModel::data(const QModelIndex& index, int role) const
 
 QVariant StakeTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    if (section < 0 || section >= StakeColumnCount)
-        return {};
-    return QString(Columns[section].caption);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < StakeColumnCount)
+        return QString(Columns[section].caption);
+    return QAbstractTableModel::headerData(section, orientation, role); // rows are numbered from 1
 }
 
 Qt::ItemFlags StakeTableModel::flags(const QModelIndex& index) const
