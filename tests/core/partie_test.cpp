@@ -103,7 +103,7 @@ TEST_F(Partie, ResetClearsEverythingButTheSpinCountAndTheTotal)
     EXPECT_EQ(shown().switches, (std::array<std::int32_t, 2>{0, 0}));
     EXPECT_EQ(sys.Saldo, 0.0f);
     EXPECT_EQ(sys.Partie, 0.0f);
-    EXPECT_EQ(caption(5), "20,21= 1") << "hidden labels keep their text";
+    EXPECT_EQ(std::tuple(caption(0), caption(5)), std::tuple("0,2= 2", "20,21= 1")) << "hidden labels keep their text";
 
     aktiv();
     click(Miss);

@@ -68,6 +68,7 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
     fs::create_directories(dir / "folder.png");
     const auto locked = file("locked.txt", "5,4\n").string();
     fs::permissions(locked, fs::perms::none);
+    fs::permissions(dir, fs::perms::all); // the chart's place is tried as nobody too
     fs::create_directories(dir / "readonly");
     fs::permissions(dir / "readonly", fs::perms::owner_read | fs::perms::owner_exec);
     // A run of 10^12 spins: only a check before the first spin ends in time.
@@ -89,7 +90,8 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         {"--json=yes", "--json nimmt keinen Wert"},
         {"--spins 5 --spins 6", "--spins ist mehrfach angegeben"},
         {"-h -h", "--help ist mehrfach angegeben"},
-        {"--spins-from " + (dir / "missing.txt").string(), (dir / "missing.txt").string() + ": nicht gefunden"},
+        {"--chart " + (dir / "tried.png").string() + " --spins-from " + (dir / "missing.txt").string(),
+         (dir / "missing.txt").string() + ": nicht gefunden"},
         {"--spins-from " + dir.string(), dir.string() + ": ist ein Verzeichnis"},
         {"--spins-from " + locked, locked + ": keine Berechtigung"},
         {"--spins-from " + outside, outside + ":2:3: erwartet eine ganze Zahl von 0 bis 36, nicht „37“"},
@@ -114,6 +116,7 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         EXPECT_EQ(run.out, "") << "no report";
         EXPECT_EQ(run.err, "tavrel-sim: " + says + "\n");
     }
+    EXPECT_FALSE(fs::exists(dir / "tried.png")) << "the chart's place is tried without leaving a file";
 }
 
 // A report lost on a full disk is no success.
