@@ -67,6 +67,14 @@ private slots:
                 || window->frameGeometry().right() < main->frameGeometry().left());
     }
 
+    // A simulated risk never stands without the interval that says how bad it may be.
+    void simulatedSharesCarryTheirInterval()
+    {
+        const RiskTexts texts = riskTexts({.win = 0.9, .ruin = 0.1, .exact = false, .ruinLow = 0.08, .ruinHigh = 0.125});
+        QCOMPARE(texts.risk, QString("10,00 % (95 %: 8,00 bis 12,50 %), simuliert"));
+        QCOMPARE(texts.chance, QString("90,00 % (95 %: 87,50 bis 92,00 %), simuliert"));
+    }
+
     // Closed, it spends nothing on the events it follows; shown, it has the figures of three misses
     // (97,40 % to end in profit, -18,20 Einheiten to expect, 4 Einheiten next).
     void showsTheCoresFiguresWhileAPartieRunsAndCatchesUpWhenShown()
