@@ -7,23 +7,17 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
-
-bool isSet(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value;
-}
 
 // Without a display Qt aborts with an English hint to reinstall the program.
 // A platform or X display asked for on purpose (the tests run offscreen) is
 // left to Qt.
 bool displayAskedFor(int argc, char* argv[])
 {
-    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];

@@ -115,10 +115,8 @@ void MainWindow::hideEvent(QHideEvent* event)
 
 void MainWindow::showRisk()
 {
-    if (!risk_) {
+    if (!risk_)
         risk_ = new RiskWindow(session_, this);
-        connect(this, &MainWindow::sessionChanged, risk_, &RiskWindow::follow);
-    }
     risk_->show();
     risk_->raise();
     risk_->activateWindow();
@@ -129,7 +127,8 @@ void MainWindow::showSession()
     controls_.stakeTable->follow();
     controls_.show(controlsShowing(session_.system(), session_.rowCount()));
     undoAction_->setEnabled(session_.canUndo());
-    emit sessionChanged();
+    if (risk_)
+        risk_->follow();
 }
 
 } // namespace tavrel::ui

@@ -29,8 +29,6 @@ public:
 signals:
     // The menu entry "&Info" was chosen: the About box opens on this.
     void infoRequested();
-    // The session changed: a spin, an undo, a switch or Reset.
-    void sessionChanged();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -1,7 +1,6 @@
 #include "window_controls.h"
 
 #include "colour/qt_colour.h"
-#include "stake_table.h"
 #include "tableau_cell.h"
 #include "switch_box.h"
 

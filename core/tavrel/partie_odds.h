@@ -16,7 +16,6 @@ struct OddsQuestion {
     std::int64_t tableLimit = NoTableLimit;
 
     static constexpr std::int64_t NoTableLimit = std::numeric_limits<std::int64_t>::max();
-    bool hasTableLimit() const { return tableLimit != NoTableLimit; }
 };
 
 // How the running partie ends, played on from the latest event on a fair

@@ -3,7 +3,6 @@
 #include "tavrel/odds_simulation.h"
 #include "tavrel/odds_sweep.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tavrel {

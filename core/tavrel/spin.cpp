@@ -27,11 +27,9 @@ CoupRow TavrelSystem::spin(int number)
 // and the row keeps what was written before.
 void TavrelSystem::evaluate(CoupRow& row)
 {
-    treffer = Anzahl_Pleins > 0 ? Treffer::Miss : Treffer::None;
-    if (Anzahl_Pleins > 0)
-        Pleins_Gesetzt = Anzahl_Pleins;
-    if (isActivePlein(Gefallene_Zahl))
-        treffer = Treffer::Hit;
+    // Only a running partie is evaluated, so there are pleins.
+    Pleins_Gesetzt = Anzahl_Pleins;
+    treffer = isActivePlein(Gefallene_Zahl) ? Treffer::Hit : Treffer::Miss;
 
     // Kept in single precision, as the stakes per number always were.
     const float payout = Einsatz_Plein(Gefallene_Zahl) * 36.0f;

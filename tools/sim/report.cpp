@@ -1,8 +1,6 @@
 #include "sim.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 namespace tavrel::sim {
 
