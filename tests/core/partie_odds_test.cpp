@@ -141,7 +141,10 @@ TEST(PartieOdds, BeyondTheSweepItSimulatesAndSaysSo)
     EXPECT_LE(odds->ruinLow, odds->ruin);
     EXPECT_GE(odds->ruinHigh, odds->ruin);
     EXPECT_LE(odds->ruinHigh - odds->ruinLow, 2 * SimulationHalfWidth + 0.01) << "narrowed, or stopped after a second";
-    EXPECT_LT(odds->ruin, exactOdds(afterMisses(0), {10'000}).ruin) << "more capital, less risk";
+    const PartieOdds sweptTo = exactOdds(afterMisses(0), {10'000});
+    EXPECT_LT(odds->ruin, sweptTo.ruin) << "more capital, less risk";
+    EXPECT_LT(odds->expectedResult, sweptTo.expectedResult) << "and more to lose on average";
+    EXPECT_GT(odds->expectedResult, -200'000) << "never more than the capital";
 }
 
 // No simulated partie ever stakes more than the bound before its loss passes
