@@ -5,7 +5,9 @@ start_virtual_display() {
     local work=$1 display_file="$1/display"
     mkdir -p "$work"
     rm -f "$display_file"
-    Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$display_file" 2>"$work/xvfb.log" &
+    # -noreset: a server that resets when its last client leaves (the
+    # accessibility bus launcher, say) refuses connections meanwhile.
+    Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$display_file" 2>"$work/xvfb.log" &
     virtual_display_pid=$!
     for _ in $(seq 100); do
         [ -s "$display_file" ] && break
