@@ -54,6 +54,7 @@ private slots:
         QTest::mousePress(cell, Qt::LeftButton);
         QTest::mouseClick(cell, Qt::RightButton); // another button leaves the press as it is
         expectLook(State::Pressed, red, white);
+        QVERIFY(accessible(cell)->state().pressed); // what a screen reader is told
         QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(40, 40));
         QCOMPARE(clicks.size(), 0);
         QApplication::sendEvent(cell, &leave);
