@@ -7,22 +7,27 @@
 
 namespace {
 
-tavrel::TavrelSystem freshPartie()
+// A fresh partie, or a deep one after thirty misses in a row.
+tavrel::TavrelSystem partieAfter(std::int64_t misses, bool stufeHalten = false)
 {
     tavrel::TavrelSystem system;
     system.switchSystemAktiv();
+    if (stufeHalten)
+        system.switchStufeHalten();
+    for (std::int64_t i = 0; i < misses; ++i)
+        system.spin(36);
     return system;
 }
 
-// One evaluation of a fresh partie at capital state.range(0), exact by the
-// sweep; the figures it gives are printed beside its time.
+// One answer at capital state.range(0) after state.range(1) misses: exact up
+// to the sweep's reach, simulated beyond. The figures are printed beside its
+// time.
 void PartieOdds(benchmark::State& state)
 {
-    const tavrel::TavrelSystem system = freshPartie();
+    const tavrel::TavrelSystem system = partieAfter(state.range(1), state.range(2) != 0);
     std::optional<tavrel::PartieOdds> odds;
     for (auto _ : state)
         benchmark::DoNotOptimize(odds = tavrel::partieOdds(system, {state.range(0)}));
-    state.counters["win_pct"] = 100 * odds->win;
     state.counters["ruin_pct"] = 100 * odds->ruin;
     state.counters["expected_result"] = odds->expectedResult;
     state.counters["expected_spins"] = odds->expectedSpins;
@@ -32,18 +37,27 @@ void PartieOdds(benchmark::State& state)
 // sweep's reach, one shared simulation beyond.
 void RiskCurve(benchmark::State& state)
 {
-    const tavrel::TavrelSystem system = freshPartie();
+    const tavrel::TavrelSystem system = partieAfter(0);
     std::optional<std::vector<tavrel::RiskPoint>> curve;
     for (auto _ : state)
-        benchmark::DoNotOptimize(curve = tavrel::riskCurve(system, tavrel::OddsQuestion::NoTableLimit));
+        benchmark::DoNotOptimize(curve = tavrel::riskCurve(system, {1000}));
     state.counters["points"] = double(curve->size());
     state.counters["ruin_pct_at_1e6"] = 100 * curve->back().ruin;
 }
 
 } // namespace
 
-BENCHMARK(PartieOdds)->Arg(100)->Arg(1000)->Arg(10'000)->Unit(benchmark::kMillisecond)->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(RiskCurve)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(PartieOdds)
+    ->ArgNames({"capital", "misses", "halten"})
+    ->Args({1000, 0, 0})
+    ->Args({10'000, 0, 0})
+    ->Args({10'000, 30, 0})
+    ->Args({100'000, 0, 0})
+    ->Args({100'000, 30, 0})
+    ->Args({10'000, 0, 1})
+    ->Args({1'000'000, 0, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5);
+BENCHMARK(RiskCurve)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 BENCHMARK_MAIN();

@@ -21,7 +21,7 @@ void OneSession(benchmark::State& state)
     std::uint64_t session = 0;
     for (auto _ : state) {
         Session played(false);
-        FairWheel wheel(1, session++);
+        tavrel::FairWheel wheel(1, session++);
         for (std::uint64_t i = 0; i < spins; ++i)
             played.play(wheel.spin());
         RunTotals totals;

@@ -1,46 +1,46 @@
 #pragma once
 
-#include "stats/wilson_interval.h"
 #include "tavrel/partie_odds.h"
 
-#include <chrono>
 #include <cstdint>
-#include <random>
+#include <optional>
+#include <stop_token>
 
 namespace tavrel {
 
-// The simulation stops once its interval is this narrow on either side, or
-// after SimulationTime.
-inline constexpr double SimulationHalfWidth = 0.001;
-inline constexpr std::chrono::milliseconds SimulationTime{1000};
+// How many parties a simulated answer plays: a fixed number, so that the same
+// question gets the same answer on any machine, however fast.
+inline constexpr std::uint64_t SimulatedParties = 20'000;
 
 // How one simulated partie ended.
 struct PlayedPartie {
-    std::int64_t balance;  // at its end
-    std::int64_t deepest;  // its lowest balance, the start included
-    std::int64_t spins;
-    bool overLimit;        // lost before a spin the table does not take
+    std::int64_t balance = 0; // at its end
+    // The largest capital any of its spins asked for, the one it could not
+    // place included: against a smaller bankroll it is lost.
+    std::int64_t capitalNeeded = 0;
+    std::int64_t spins = 0;
+    LostBefore lost = LostBefore::Nothing;
 };
 
-// Parties played on from one state, each on its own copy of the kernel, with
-// a wheel seeded alike every time, so that the same question gets the same
-// answer.
+// Parties played on from one state against one question, each on its own
+// copy of the kernel and its own wheel: partie i spins the same numbers
+// whatever the capital, so the same parties answer for every capital.
 class PartieSimulation {
 public:
-    PartieSimulation(const TavrelSystem& from, std::int64_t tableLimit);
+    PartieSimulation(const TavrelSystem& from, const OddsQuestion& question);
 
-    // Plays one partie until it is won or its balance goes below -bankroll.
-    PlayedPartie play(std::int64_t bankroll);
+    // Plays partie `partie` until it is won or lost; nothing when `stop` was
+    // requested first.
+    std::optional<PlayedPartie> play(std::uint64_t partie, std::stop_token stop = {}) const;
 
 private:
     TavrelSystem from_;
-    std::int64_t tableLimit_;
-    std::mt19937_64 wheel_{20261206};
-    std::uniform_int_distribution<int> number_{0, NumberCount - 1};
+    OddsQuestion question_;
 };
 
-// The odds by simulation, with the ruin's interval. Leaves nextStake and
-// largestStake to the caller.
+// The odds by simulation of SimulatedParties parties, with the 95 % intervals
+// of the ruin and of the expected result. Leaves nextStake, largestStake and
+// lostBeforeNextSpin to the caller; nothing when `stop` was requested.
 std::optional<PartieOdds> simulatedOdds(const TavrelSystem& system, const OddsQuestion& question,
                                         std::stop_token stop = {});
 

@@ -5,9 +5,10 @@
 namespace tavrel {
 
 // The exact odds of the running partie: carries the probability of the parties
-// still running over every whole balance from -bankroll to 0, level by level
+// still running over the whole balances from -bankroll to 0, level by level
 // of the stake ladder. Its work grows with bankroll², so it serves up to
-// SweepReach. Leaves nextStake and largestStake to the caller.
+// SweepReach. Leaves nextStake, largestStake and lostBeforeNextSpin to the
+// caller; nothing when `stop` was requested.
 std::optional<PartieOdds> sweepOdds(const TavrelSystem& system, const OddsQuestion& question,
                                     std::stop_token stop = {});
 

@@ -1,35 +1,17 @@
 #pragma once
 
+#include "tavrel/partie_rule.h"
 #include "tavrel/tavrel_system.h"
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <stop_token>
 
 namespace tavrel {
 
-// What the running partie is played against: the capital it may lose, and the
-// table's limit per cheval, both in units.
-struct OddsQuestion {
-    std::int64_t bankroll = 1000;
-    std::int64_t tableLimit = NoTableLimit;
-
-    static constexpr std::int64_t NoTableLimit = std::numeric_limits<std::int64_t>::max();
-};
-
-// Why a partie is lost before its next spin, if it is.
-enum class LostBefore {
-    Nothing,     // the next spin can be placed
-    Stake,       // its stake is more than what is left of the capital
-    TableLimit,  // it would put more than the table limit on a cheval
-};
-
 // How the running partie ends, played on from the latest event on a fair
-// single-zero wheel under the system's own rules: won as soon as its balance
-// is above 0, lost before a spin whose stake is more than what is left of the
-// capital (bankroll + balance) or that would put more than the table limit on
-// one cheval.
+// single-zero wheel under the system's own rules and the rule of
+// partie_rule.h.
 struct PartieOdds {
     double win = 0;
     double ruin = 0;
@@ -50,7 +32,7 @@ struct PartieOdds {
 };
 
 // The largest capital computed exactly; beyond it, simulation.
-inline constexpr std::int64_t SweepReach = 10'000;
+inline constexpr std::int64_t SweepReach = 100'000;
 
 // Nothing when no partie runs, or when `stop` was requested before the end.
 std::optional<PartieOdds> partieOdds(const TavrelSystem& system, const OddsQuestion& question,

@@ -1,18 +1,30 @@
 #include "tavrel/risk_curve.h"
 
+#include "stats/wilson_interval.h"
 #include "tavrel/odds_simulation.h"
 #include "tavrel/odds_sweep.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel {
 
-std::vector<std::int64_t> curveCapitals()
+std::vector<std::int64_t> curveCapitals(std::int64_t chosen)
 {
-    std::vector<std::int64_t> capitals;
+    std::vector<std::int64_t> capitals{chosen};
     for (int quarter = 4; quarter <= 24; ++quarter)
         capitals.push_back(std::llround(std::pow(10.0, quarter / 4.0)));
+    std::sort(capitals.begin(), capitals.end());
+    capitals.erase(std::unique(capitals.begin(), capitals.end()), capitals.end());
     return capitals;
+}
+
+RiskPoint boundedBy(RiskPoint simulated, double exactRuin)
+{
+    simulated.ruin = std::min(simulated.ruin, exactRuin);
+    simulated.low = std::min(simulated.low, exactRuin);
+    simulated.high = std::min(simulated.high, exactRuin);
+    return simulated;
 }
 
 namespace {
@@ -21,49 +33,42 @@ namespace {
 bool simulateTail(const TavrelSystem& system, std::int64_t tableLimit, std::vector<RiskPoint>& points,
                   std::size_t first, std::stop_token stop)
 {
-    const auto deadline = std::chrono::steady_clock::now() + SimulationTime;
-    PartieSimulation simulation(system, tableLimit);
+    PartieSimulation simulation(system, {points.back().bankroll, tableLimit});
     std::vector<std::uint64_t> lost(points.size());
-    std::uint64_t parties = 0;
-    for (bool settled = false; !settled && std::chrono::steady_clock::now() <= deadline;) {
-        if (stop.stop_requested())
+    for (std::uint64_t i = 0; i < SimulatedParties; ++i) {
+        const auto played = simulation.play(i, stop);
+        if (!played)
             return false;
-        for (int i = 0; i < 100; ++i) {
-            const PlayedPartie played = simulation.play(points.back().bankroll);
-            ++parties;
-            for (std::size_t k = first; k < points.size(); ++k)
-                lost[k] += played.overLimit || played.deepest < -points[k].bankroll ? 1 : 0;
-        }
-        settled = true;
-        for (std::size_t k = first; k < points.size(); ++k) {
-            const ShareInterval ruin = wilsonInterval(lost[k], parties);
-            points[k].ruin = double(lost[k]) / double(parties);
-            points[k].low = ruin.low;
-            points[k].high = ruin.high;
-            settled = settled && ruin.high - ruin.low <= 2 * SimulationHalfWidth;
-        }
+        for (std::size_t k = first; k < points.size(); ++k)
+            lost[k] += played->lost == LostBefore::TableLimit || played->capitalNeeded > points[k].bankroll ? 1 : 0;
+    }
+    for (std::size_t k = first; k < points.size(); ++k) {
+        const ShareInterval ruin = wilsonInterval(lost[k], SimulatedParties);
+        const RiskPoint simulated{points[k].bankroll, double(lost[k]) / double(SimulatedParties), ruin.low,
+                                  ruin.high, false};
+        points[k] = first > 0 ? boundedBy(simulated, points[first - 1].ruin) : simulated;
     }
     return true;
 }
 
 } // namespace
 
-std::optional<std::vector<RiskPoint>> riskCurve(const TavrelSystem& system, std::int64_t tableLimit,
+std::optional<std::vector<RiskPoint>> riskCurve(const TavrelSystem& system, const OddsQuestion& question,
                                                 std::stop_token stop)
 {
     if (!system.partieRuns())
         return std::nullopt;
     std::vector<RiskPoint> points;
-    for (std::int64_t bankroll : curveCapitals())
+    for (std::int64_t bankroll : curveCapitals(question.bankroll))
         points.push_back({bankroll, 0, 0, 1, false});
     std::size_t k = 0;
     for (; k < points.size() && points[k].bankroll <= SweepReach; ++k) {
-        const auto odds = sweepOdds(system, {points[k].bankroll, tableLimit}, stop);
+        const auto odds = sweepOdds(system, {points[k].bankroll, question.tableLimit}, stop);
         if (!odds)
             return std::nullopt;
         points[k] = {points[k].bankroll, odds->ruin, odds->ruin, odds->ruin, true};
     }
-    if (k < points.size() && !simulateTail(system, tableLimit, points, k, stop))
+    if (k < points.size() && !simulateTail(system, question.tableLimit, points, k, stop))
         return std::nullopt;
     return points;
 }

@@ -19,16 +19,26 @@ struct RiskPoint {
     bool exact;
 };
 
-// The capitals the chart samples: four per decade from 10 to 1,000,000.
-std::vector<std::int64_t> curveCapitals();
+// The largest capital the chart shows.
+inline constexpr std::int64_t CurveReach = 1'000'000;
 
-// The risk at each of curveCapitals(). A sweep answers for one capital only,
-// since its lower edge ends the parties that cross it; so each capital up to
-// SweepReach has its own. Beyond, one simulation serves them all: a partie
-// played against the largest capital is the same partie against a smaller one
-// until its balance first goes below that, so its deepest balance tells how it
-// ends against each. Nothing when no partie runs or `stop` was requested.
-std::optional<std::vector<RiskPoint>> riskCurve(const TavrelSystem& system, std::int64_t tableLimit,
+// The capitals the chart samples: four per decade from 10 to CurveReach, and
+// `chosen`, in ascending order.
+std::vector<std::int64_t> curveCapitals(std::int64_t chosen);
+
+// The risk at each of curveCapitals(question.bankroll), never rising with the
+// capital. Each capital up to SweepReach has its own sweep, since a sweep's
+// lower edge ends the parties that cross it. Beyond, one simulation serves
+// them all: a partie is lost against a capital exactly when one of its spins
+// needs more (or when the table stops it), so the same parties answer for
+// every capital, as simulatedOdds() does for one; and no capital beyond risks
+// more than the largest one swept. Nothing when no partie runs or `stop` was
+// requested.
+std::optional<std::vector<RiskPoint>> riskCurve(const TavrelSystem& system, const OddsQuestion& question,
                                                 std::stop_token stop = {});
+
+// A simulated risk bounded by the exact one at a smaller capital, which it can
+// never exceed.
+RiskPoint boundedBy(RiskPoint simulated, double exactRuin);
 
 } // namespace tavrel

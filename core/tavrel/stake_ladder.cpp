@@ -45,16 +45,20 @@ void StakeLadder::read()
     }
 }
 
-std::int64_t largestStake(const TavrelSystem& system, std::int64_t bankroll, std::int64_t limit)
+std::optional<std::int64_t> largestStake(const TavrelSystem& system, const OddsQuestion& question,
+                                         std::stop_token stop)
 {
+    StakeLadder ladder(system);
+    const StakeLevel& next = ladder.level();
+    if (lostBefore(question, next.stake, next.largestCheval, std::llround(system.Partie)) != LostBefore::Nothing)
+        return 0;
+    // The stake grows by a unit a level, so this climbs at most bankroll levels.
     std::int64_t largest = 0;
-    for (StakeLadder ladder(system); ladder.level().largestCheval <= limit; ladder.climb()) {
-        const StakeLevel& level = ladder.level();
-        largest = std::max<std::int64_t>(largest, level.stake);
-        const bool everyNumberEnds = std::all_of(level.outcomes.begin(), level.outcomes.end(),
-            [&](const SpinOutcome& o) { return o.hit ? o.gain > bankroll : -o.gain > bankroll; });
-        if (everyNumberEnds)
-            break;
+    for (; lostBefore(question, ladder.level().stake, ladder.level().largestCheval, 0) == LostBefore::Nothing;
+         ladder.climb()) {
+        if (stop.stop_requested())
+            return std::nullopt;
+        largest = std::max<std::int64_t>(largest, ladder.level().stake);
     }
     return largest;
 }

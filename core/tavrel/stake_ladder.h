@@ -1,8 +1,11 @@
 #pragma once
 
+#include "tavrel/partie_rule.h"
 #include "tavrel/tavrel_system.h"
 
 #include <cstdint>
+#include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace tavrel {
@@ -41,11 +44,12 @@ private:
     StakeLevel level_;
 };
 
-// The largest stake that the partie, from the system's state, can be asked to
-// place before its loss passes `bankroll`: the ladder's stakes up to the first
-// level where every number ends the partie from any balance the partie can
-// still have, and none at or past a level whose cheval would exceed `limit`.
-// An upper bound: no path of the partie ever stakes more.
-std::int64_t largestStake(const TavrelSystem& system, std::int64_t bankroll, std::int64_t limit);
+// The largest stake that the partie, from the system's state, can still ask
+// for before it is lost: the ladder's stakes that the capital pays from a
+// balance of 0, up to the first level the table does not take; 0 when it is
+// lost before its next spin. An upper bound: no path of the partie ever
+// stakes more. Nothing when `stop` was requested.
+std::optional<std::int64_t> largestStake(const TavrelSystem& system, const OddsQuestion& question,
+                                         std::stop_token stop = {});
 
 } // namespace tavrel

@@ -46,16 +46,16 @@ constexpr long long LargestBankroll = 1'000'000;
 ParsedLine parseRisk(const std::vector<std::string_view>& words)
 {
     if (words.size() < 2 || words.size() > 3)
-        return fail("'risk' takes a capital and, optionally, a table limit");
+        return fail("'risk' takes a capital and, optionally, a table limit (0 for none)");
     const auto bankroll = wholeNumber(words[1]);
     if (!bankroll || *bankroll < 1 || *bankroll > LargestBankroll)
         return fail("the capital must be a whole number from 1 to 1000000");
     if (words.size() == 2)
         return {Risk{*bankroll, std::nullopt}, {}};
     const auto limit = wholeNumber(words[2]);
-    if (!limit || *limit < 1)
-        return fail("the table limit must be a positive whole number");
-    return {Risk{*bankroll, *limit}, {}};
+    if (!limit || *limit < 0 || *limit > LargestBankroll)
+        return fail("the table limit must be a whole number from 0 (none) to 1000000");
+    return {Risk{*bankroll, *limit == 0 ? std::nullopt : std::optional<std::int64_t>(*limit)}, {}};
 }
 
 } // namespace

@@ -25,6 +25,8 @@ nlohmann::ordered_json riskDump(const TavrelSystem& system, const Risk& question
     if (!odds->exact) {
         dump["low"] = odds->ruinLow;
         dump["high"] = odds->ruinHigh;
+        dump["resultLow"] = odds->resultLow;
+        dump["resultHigh"] = odds->resultHigh;
     }
     return dump;
 }

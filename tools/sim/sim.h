@@ -6,6 +6,7 @@
 
 #include "german/german_numbers.h"
 #include "stats/wilson_interval.h"
+#include "tavrel/fair_wheel.h"
 #include "tavrel/tavrel_system.h"
 
 #include <nlohmann/json.hpp>
@@ -63,32 +64,6 @@ T wholeNumber(const std::string& what, std::string_view text, T lowest, T highes
 std::string systemReason(int error);
 
 // ---- Wheels (wheels.cpp)
-
-// A fair single-zero wheel for one session: std::mt19937_64 seeded by
-// std::seed_seq{seed mod 2^32, seed div 2^32, session mod 2^32, session div 2^32}.
-// Each 64-bit draw becomes a number by rejection (draws at or above the largest
-// multiple of 37 are drawn again, then the remainder by 37), so every number is
-// equally likely and the spins are the same with every standard library, which
-// std::uniform_int_distribution does not promise.
-class FairWheel {
-public:
-    FairWheel(std::uint64_t seed, std::uint64_t session);
-
-    // Inline: the draw is a quarter of a spin's time.
-    std::int16_t spin()
-    {
-        constexpr std::uint64_t pockets = NumberCount;
-        constexpr std::uint64_t fairLimit = std::numeric_limits<std::uint64_t>::max() / pockets * pockets;
-        std::uint64_t draw;
-        do
-            draw = engine_();
-        while (draw >= fairLimit);
-        return static_cast<std::int16_t>(draw % pockets);
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // Where the sessions' spins come from: a fair wheel per session, or recorded
 // spins, one list per session.

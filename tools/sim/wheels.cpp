@@ -6,13 +6,6 @@
 
 namespace tavrel::sim {
 
-FairWheel::FairWheel(std::uint64_t seed, std::uint64_t session)
-{
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32),
-                           static_cast<std::uint32_t>(session), static_cast<std::uint32_t>(session >> 32)};
-    engine_.seed(sequence);
-}
-
 std::uint64_t Wheels::totalSpins() const
 {
     if (recorded.empty())
