@@ -13,12 +13,12 @@ std::optional<PartieOdds> partieOdds(const TavrelSystem& system, const OddsQuest
 {
     if (!system.partieRuns())
         return std::nullopt;
-    auto odds = question.bankroll <= SweepReach ? sweepOdds(system, question, stop)
-                                                : simulatedOdds(system, question, stop);
+    auto odds = question.bankroll <= SweepReach && !question.spins ? sweepOdds(system, question, stop)
+                                                                   : simulatedOdds(system, question, stop);
     // No capital beyond the sweep's reach risks more than the swept one, so the
     // simulation's interval is cut there, as the risk curve cuts it.
-    if (odds && !odds->exact) {
-        const auto swept = sweepOdds(system, {SweepReach, question.tableLimit}, stop);
+    if (odds && !odds->exact && !question.spins) {
+        const auto swept = sweepOdds(system, question.against(SweepReach), stop);
         if (!swept)
             return std::nullopt;
         const RiskPoint bounded = boundedBy({question.bankroll, odds->ruin, odds->ruinLow, odds->ruinHigh, false},

@@ -34,6 +34,7 @@ struct PartieOdds {
 // The largest capital computed exactly; beyond it, simulation.
 inline constexpr std::int64_t SweepReach = 100'000;
 
+// The running partie's odds, or with the question's spins the evening's.
 // Nothing when no partie runs, or when `stop` was requested before the end.
 std::optional<PartieOdds> partieOdds(const TavrelSystem& system, const OddsQuestion& question,
                                      std::stop_token stop = {});

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace tavrel {
 
@@ -13,10 +14,21 @@ enum class LostBefore {
 };
 
 // What a partie is played against: the capital it may use from its start (every
-// partie has it afresh), and the table's limit per cheval, both in units.
+// partie has it afresh), and the table's limit per cheval, both in units; and
+// how far the question looks: until the running partie ends, or over the
+// spins left tonight, the parties after the running one starting afresh.
 struct OddsQuestion {
     std::int64_t bankroll = 1000;
     std::int64_t tableLimit = NoTableLimit;
+    std::optional<std::int64_t> spins;
+
+    // The same question against another capital.
+    OddsQuestion against(std::int64_t other) const
+    {
+        OddsQuestion q = *this;
+        q.bankroll = other;
+        return q;
+    }
 
     static constexpr std::int64_t NoTableLimit = std::numeric_limits<std::int64_t>::max();
 };

@@ -29,23 +29,17 @@ RiskPoint boundedBy(RiskPoint simulated, double exactRuin)
 
 namespace {
 
-// Fills in the capitals beyond the sweep's reach, from `first` on.
-bool simulateTail(const TavrelSystem& system, std::int64_t tableLimit, std::vector<RiskPoint>& points,
+// Fills in the capitals from `first` on by simulation.
+bool simulateTail(const TavrelSystem& system, const OddsQuestion& question, std::vector<RiskPoint>& points,
                   std::size_t first, std::stop_token stop)
 {
-    PartieSimulation simulation(system, {points.back().bankroll, tableLimit});
-    std::vector<std::uint64_t> lost(points.size());
-    for (std::uint64_t i = 0; i < SimulatedParties; ++i) {
-        const auto played = simulation.play(i, stop);
-        if (!played)
-            return false;
-        for (std::size_t k = first; k < points.size(); ++k)
-            lost[k] += played->lost == LostBefore::TableLimit || played->capitalNeeded > points[k].bankroll ? 1 : 0;
-    }
+    const auto needs = simulatedNeeds(system, question.against(points.back().bankroll), stop);
+    if (!needs)
+        return false;
     for (std::size_t k = first; k < points.size(); ++k) {
-        const ShareInterval ruin = wilsonInterval(lost[k], SimulatedParties);
-        const RiskPoint simulated{points[k].bankroll, double(lost[k]) / double(SimulatedParties), ruin.low,
-                                  ruin.high, false};
+        const std::uint64_t lost = needs->lostAgainst(points[k].bankroll);
+        const ShareInterval ruin = wilsonInterval(lost, needs->runs);
+        const RiskPoint simulated{points[k].bankroll, double(lost) / double(needs->runs), ruin.low, ruin.high, false};
         points[k] = first > 0 ? boundedBy(simulated, points[first - 1].ruin) : simulated;
     }
     return true;
@@ -62,13 +56,14 @@ std::optional<std::vector<RiskPoint>> riskCurve(const TavrelSystem& system, cons
     for (std::int64_t bankroll : curveCapitals(question.bankroll))
         points.push_back({bankroll, 0, 0, 1, false});
     std::size_t k = 0;
-    for (; k < points.size() && points[k].bankroll <= SweepReach; ++k) {
-        const auto odds = sweepOdds(system, {points[k].bankroll, question.tableLimit}, stop);
+    // The evening has no exact answer.
+    for (; !question.spins && k < points.size() && points[k].bankroll <= SweepReach; ++k) {
+        const auto odds = sweepOdds(system, question.against(points[k].bankroll), stop);
         if (!odds)
             return std::nullopt;
         points[k] = {points[k].bankroll, odds->ruin, odds->ruin, odds->ruin, true};
     }
-    if (k < points.size() && !simulateTail(system, question.tableLimit, points, k, stop))
+    if (k < points.size() && !simulateTail(system, question, points, k, stop))
         return std::nullopt;
     return points;
 }

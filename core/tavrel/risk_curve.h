@@ -32,8 +32,8 @@ std::vector<std::int64_t> curveCapitals(std::int64_t chosen);
 // them all: a partie is lost against a capital exactly when one of its spins
 // needs more (or when the table stops it), so the same parties answer for
 // every capital, as simulatedOdds() does for one; and no capital beyond risks
-// more than the largest one swept. Nothing when no partie runs or `stop` was
-// requested.
+// more than the largest one swept. With the question's spins, the evening's
+// risk, all simulated. Nothing when no partie runs or `stop` was requested.
 std::optional<std::vector<RiskPoint>> riskCurve(const TavrelSystem& system, const OddsQuestion& question,
                                                 std::stop_token stop = {});
 

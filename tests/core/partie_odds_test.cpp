@@ -1,4 +1,6 @@
 #include "stats/wilson_interval.h"
+#include "tavrel/capital_for_risk.h"
+#include "tavrel/fair_wheel.h"
 #include "tavrel/odds_simulation.h"
 #include "tavrel/partie_odds.h"
 #include "tavrel/risk_curve.h"
@@ -257,6 +259,96 @@ TEST(RiskCurve, FallsWithTheCapitalAndHoldsTheChosenOneAsItsFigure)
         ASSERT_NE(at, curve->end());
         EXPECT_EQ(at->ruin, partieOdds(afterMisses(4), {chosen})->ruin) << chosen;
     }
+}
+
+} // namespace tavrel
+
+namespace tavrel {
+
+namespace {
+
+// The evening played plainly, as tavrel-sim plays a session: a fresh system
+// switched on, `spins` spins of a fair wheel, lost at the first spin some
+// partie cannot pay.
+double plainEveningRisk(std::int64_t bankroll, std::int64_t spins, std::uint64_t sessions)
+{
+    std::uint64_t lost = 0;
+    for (std::uint64_t session = 0; session < sessions; ++session) {
+        FairWheel wheel(1, session);
+        TavrelSystem s = afterMisses(0);
+        for (std::int64_t i = 0; i < spins; ++i) {
+            if (capitalNeeded(s.Einsatz, std::llround(s.Partie)) > bankroll) {
+                ++lost;
+                break;
+            }
+            s.spin(wheel.spin());
+        }
+    }
+    return double(lost) / double(sessions);
+}
+
+} // namespace
+
+TEST(EveningOdds, AgreesWithTheEveningPlayedPlainlyAndItsCurveHoldsTheFigure)
+{
+    OddsQuestion question{1000};
+    question.spins = 300;
+    const auto evening = partieOdds(afterMisses(0), question);
+    ASSERT_TRUE(evening);
+    EXPECT_FALSE(evening->exact);
+    constexpr std::uint64_t Sessions = 20'000;
+    const double plain = plainEveningRisk(1000, 300, Sessions);
+    const double spread = std::sqrt(plain * (1 - plain) * (1.0 / Sessions + 1.0 / SimulatedEvenings));
+    EXPECT_NEAR(evening->ruin, plain, 3.29 * spread);
+    EXPECT_GT(evening->ruin, exactOdds(afterMisses(0), {1000}).ruin) << "an evening holds many parties";
+    EXPECT_LE(evening->expectedSpins, 300);
+
+    const auto curve = riskCurve(afterMisses(0), question);
+    ASSERT_TRUE(curve);
+    for (std::size_t k = 0; k < curve->size(); ++k) {
+        EXPECT_FALSE((*curve)[k].exact);
+        if (k > 0)
+            EXPECT_LE((*curve)[k].ruin, (*curve)[k - 1].ruin);
+        if ((*curve)[k].bankroll == 1000)
+            EXPECT_EQ((*curve)[k].ruin, evening->ruin);
+    }
+}
+
+TEST(CapitalForRisk, IsTheSmallestCapitalWhoseRiskIsAtMostTheOneAsked)
+{
+    const TavrelSystem fresh = afterMisses(0);
+    const auto exact = capitalForRisk(fresh, {}, 0.01);
+    ASSERT_TRUE(exact && exact->capital);
+    EXPECT_TRUE(exact->exact);
+    EXPECT_LE(exactOdds(fresh, {*exact->capital}).ruin, 0.01);
+    EXPECT_GT(exactOdds(fresh, {*exact->capital - 1}).ruin, 0.01);
+
+    const auto none = capitalForRisk(fresh, {}, 0.001);
+    ASSERT_TRUE(none);
+    EXPECT_FALSE(none->capital);
+    EXPECT_GT(none->floor, 0.001) << "the risk that remains at the largest capital";
+
+    OddsQuestion evening;
+    evening.spins = 300;
+    const auto tonight = capitalForRisk(fresh, evening, 0.01);
+    ASSERT_TRUE(tonight && tonight->capital && tonight->high);
+    EXPECT_FALSE(tonight->exact);
+    EXPECT_LE(tonight->low, *tonight->capital);
+    EXPECT_GE(*tonight->high, *tonight->capital);
+    EXPECT_LE(partieOdds(fresh, evening.against(*tonight->capital))->ruin, 0.01);
+    EXPECT_GT(partieOdds(fresh, evening.against(*tonight->capital - 1))->ruin, 0.01);
+}
+
+// Needs of 10, 20, 30 and 40 units: at most 5 % of the runs may need more.
+TEST(CapitalForRisk, FromTheNeedsOfRunsTakesTheQuantileAndItsInterval)
+{
+    const std::map<std::int64_t, std::uint64_t> needs{{10, 50}, {20, 40}, {30, 5}, {40, 5}};
+    const CapitalForRisk answer = capitalForShare(needs, 100, 0.05, 1000);
+    EXPECT_EQ(answer.capital, 30);
+    EXPECT_EQ(answer.low, 20);
+    EXPECT_EQ(answer.high, 40);
+    EXPECT_EQ(capitalForShare(needs, 100, 0.05, 29).capital, std::nullopt);
+    EXPECT_EQ(capitalForShare(needs, 100, 0.05, 29).floor, 0.10);
 }
 
 } // namespace tavrel
