@@ -17,6 +17,12 @@ constexpr double LastCapitalDecade = 6;  // 1.000.000
 constexpr double FirstShareDecade = -4;  // 0,01 %
 constexpr double LastShareDecade = 0;    // 100 %
 
+// Short enough that the last two labels never run into each other in a narrow window.
+QString capitalLabel(int decade)
+{
+    return decade == 6 ? QString("1 Mio.") : capitalText(std::llround(std::pow(10.0, decade)));
+}
+
 } // namespace
 
 RiskChart::RiskChart(QWidget* parent) : QWidget(parent)
@@ -87,8 +93,8 @@ QRectF RiskChart::plot() const
     const QFontMetricsF metrics(font());
     const double left = metrics.horizontalAdvance("0,01 %") + 10;
     const double bottom = metrics.height() + 8;
-    return QRectF(left, metrics.height() / 2 + 4, width() - left - metrics.horizontalAdvance("1.000.000") / 2 - 4,
-                  height() - bottom - metrics.height() / 2 - 4);
+    const double right = metrics.horizontalAdvance(capitalLabel(int(LastCapitalDecade))) / 2 + 4;
+    return QRectF(left, metrics.height() / 2 + 4, width() - left - right, height() - bottom - metrics.height() / 2 - 4);
 }
 
 // Shares below the axis sit on it, so a tiny risk still shows where it is.
@@ -108,12 +114,11 @@ void RiskChart::paintAxes(QPainter& painter, const QRectF& area) const
     grid.setAlpha(50);
     const QFontMetricsF metrics(font());
     for (int d = int(FirstCapitalDecade); d <= int(LastCapitalDecade); ++d) {
-        const double capital = std::pow(10.0, d);
-        const QPointF at = place(capital, 1);
+        const QPointF at = place(std::pow(10.0, d), 1);
         painter.setPen(grid);
         painter.drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
         painter.setPen(ink);
-        const QString label = capitalText(std::llround(capital));
+        const QString label = capitalLabel(d);
         painter.drawText(QPointF(at.x() - metrics.horizontalAdvance(label) / 2, height() - 4), label);
     }
     const char* const shareLabels[] = {"0,01 %", "0,1 %", "1 %", "10 %", "100 %"};

@@ -60,11 +60,10 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
         label->setBuddy(field);
         inputs->addWidget(label, row, 0);
         inputs->addWidget(field, row, 1);
-        inputs->addWidget(new QLabel("Einheiten", this), row, 2);
     };
-    addInput("&Kapital:", kapital_);
-    addInput("&Tischlimit je Cheval:", tischlimit_);
-    inputs->addWidget(refusal_, inputs->rowCount(), 0, 1, 3);
+    addInput("&Kapital (Einheiten):", kapital_);
+    addInput("&Tischlimit je Cheval (Einheiten):", tischlimit_);
+    inputs->addWidget(refusal_, inputs->rowCount(), 0, 1, 2);
     inputs->setColumnStretch(1, 1);
 
     figures_ = new QWidget(this);
@@ -161,8 +160,8 @@ void RiskWindow::compute()
             return;
         QMetaObject::invokeMethod(this, [this, generation, odds = *odds] { showFigures(generation, odds); });
         if (auto curve = riskCurve(system, q.tableLimit, stop))
-            QMetaObject::invokeMethod(this, [this, generation, bankroll = q.bankroll, curve = std::move(*curve)]() mutable {
-                showCurve(generation, std::move(curve), bankroll);
+            QMetaObject::invokeMethod(this, [this, generation, q, curve = std::move(*curve)]() mutable {
+                showCurve(generation, std::move(curve), q.bankroll);
             });
     });
 }

@@ -24,7 +24,8 @@ SideBySide placeBeside(const QRect& room, const QRect& main, int wanted, int nar
     if (spare < narrowest) {
         // Too narrow for both: it can only cover the far end of the stake table.
         const QSize size(narrowest, std::min(main.height(), room.height()));
-        return {QPoint(room.left(), mainAt.y()), QRect(inside(room, {room.right() + 1 - narrowest, mainAt.y()}, size), size)};
+        const QPoint at(room.right() + 1 - narrowest, mainAt.y());
+        return {QPoint(room.left(), mainAt.y()), QRect(inside(room, at, size), size)};
     }
     const int width = std::min(wanted, spare);
     const int gap = std::min(Gap, spare - width);

@@ -30,7 +30,10 @@ class RiskWindowTest : public QObject {
     QString shown(const char* figure) const { return control(figure)->text(); }
     bool visible(const char* name) const { return control<QWidget>(name)->isVisible(); }
     // Current: neither greyed nor said to be computed.
-    bool current() const { return control("Risk")->isEnabled() && !visible("Computing") && !control<RiskChart>("Chart")->isStale(); }
+    bool current() const
+    {
+        return control("Risk")->isEnabled() && !visible("Computing") && !control<RiskChart>("Chart")->isStale();
+    }
 
     void spin(int number)
     {
