@@ -119,7 +119,8 @@ void MainWindow::showRisk()
         risk_ = new RiskWindow(session_, this);
     risk_->show();
     risk_->raise();
-    risk_->activateWindow();
+    // The next spin typed goes to the table, not to the Risiko window.
+    activateWindow();
 }
 
 void MainWindow::showSession()

@@ -6,10 +6,25 @@ namespace tavrel::ui {
 
 namespace {
 
-// "0,30 bis 0,50 %": the 95 % interval of a simulated share.
-QString intervalText(double low, double high)
+QString decimalText(double value) { return QString::fromStdString(german::decimal(value, 2)); }
+
+// " (95 %: 0,30 bis 0,50 %)": the 95 % interval of a simulated share.
+QString shareInterval(double low, double high)
 {
     return QString(" (95 %: %1 bis %2)").arg(percentText(low).chopped(2), percentText(high));
+}
+
+QString largestStakeText(const PartieOdds& odds)
+{
+    switch (odds.lostBeforeNextSpin) {
+    case LostBefore::Stake:
+        return "keiner: der nächste Einsatz ist höher als der Rest des Kapitals";
+    case LostBefore::TableLimit:
+        return "keiner: die Partie endet am Tischlimit";
+    case LostBefore::Nothing:
+        break;
+    }
+    return unitsText(odds.largestStake);
 }
 
 } // namespace
@@ -34,22 +49,28 @@ QString capitalText(std::int64_t units)
     return QString::fromStdString(german::grouped(units));
 }
 
+QString riskCaption(bool tableLimit)
+{
+    return tableLimit ? "Risiko (Einsatz nicht mehr bezahlbar oder Tischlimit erreicht)"
+                      : "Risiko (Einsatz nicht mehr bezahlbar)";
+}
+
 RiskTexts riskTexts(const PartieOdds& odds)
 {
     RiskTexts texts{
         .chance = percentText(odds.win),
         .risk = percentText(odds.ruin),
-        .expectedResult = QString::fromStdString(german::decimal(odds.expectedResult, 2)) + " Einheiten",
-        .expectedSpins = QString::fromStdString(german::decimal(odds.expectedSpins, 2)) + " Coups",
-        .nextStake = unitsText(odds.nextStake),
-        .largestStake = "höchstens " + unitsText(odds.largestStake),
+        .expectedResult = decimalText(odds.expectedResult) + " Einheiten",
+        .expectedSpins = decimalText(odds.expectedSpins) + " Coups",
+        .largestStake = largestStakeText(odds),
     };
     if (!odds.exact) {
-        // Simulated: the interval goes with both shares, so neither hides how
-        // bad it may be.
-        texts.chance += intervalText(1 - odds.ruinHigh, 1 - odds.ruinLow) + ", simuliert";
-        texts.risk += intervalText(odds.ruinLow, odds.ruinHigh) + ", simuliert";
-        texts.expectedResult += ", simuliert";
+        // Simulated: every figure says so, and those with an interval show it,
+        // so that none hides how bad it may be.
+        texts.chance += shareInterval(1 - odds.ruinHigh, 1 - odds.ruinLow) + ", simuliert";
+        texts.risk += shareInterval(odds.ruinLow, odds.ruinHigh) + ", simuliert";
+        texts.expectedResult += QString(" (95 %: %1 bis %2), simuliert")
+                                    .arg(decimalText(odds.resultLow), decimalText(odds.resultHigh));
         texts.expectedSpins += ", simuliert";
     }
     return texts;

@@ -6,17 +6,23 @@
 
 namespace tavrel::ui {
 
-// The Risiko window's figures as the player reads them, in German notation.
+// The Risiko window's computed figures as the player reads them, in German
+// notation.
 struct RiskTexts {
-    QString chance;        // ends in plus
-    QString risk;          // loses more than the capital
+    QString chance; // ends in plus
+    QString risk;   // lost before a spin it cannot place
     QString expectedResult;
     QString expectedSpins;
-    QString nextStake;
     QString largestStake;
 };
 
 RiskTexts riskTexts(const PartieOdds& odds);
+
+// What a figure says while it belongs to an earlier state or question.
+inline const QString ComputingText = "wird berechnet …";
+
+// What the risk counts as a lost partie, with or without a table limit.
+QString riskCaption(bool tableLimit);
 
 // A share as a percentage with two decimals. A share that is not 0 or 1 never
 // rounds to either: a small risk reads "unter 0,01 %", not "0,00 %".

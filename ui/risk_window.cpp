@@ -2,36 +2,27 @@
 
 #include "risk_chart.h"
 #include "risk_texts.h"
+#include "units_field.h"
+#include "window_placement.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QSpinBox>
-#include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace tavrel::ui {
 
 namespace {
 
-QSpinBox* unitsInput(const char* name, int minimum, int maximum, int value, QWidget* parent)
-{
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(minimum, maximum);
-    box->setValue(value);
-    box->setGroupSeparatorShown(true);
-    box->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    box->setSuffix(" Einheiten");
-    return box;
-}
+// At most this wide with its frame, so that it fits beside the main window on
+// a 1366 pixel wide screen; no narrower than its chart needs.
+constexpr int WidestFrame = 440;
+constexpr int NarrowestFrame = 340;
 
-QLabel* figure(const char* name, QWidget* parent)
+QLabel* wrapped(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
     return label;
 }
 
@@ -49,42 +40,65 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
 {
     setObjectName("Risiko");
     setWindowTitle("Risiko");
+    // Opened from the main window, it leaves the keyboard there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     worker_.setMaxThreadCount(1);
 
-    kapital_ = unitsInput("Kapital", 1, 1'000'000, 1000, this);
+    kapital_ = new UnitsField("Kapital", 1000, {}, this);
     kapital_->setAccessibleName("Kapital");
-    tischlimit_ = unitsInput("Tischlimit", 0, 1'000'000, 0, this);
-    tischlimit_->setSpecialValueText("keines");
+    tischlimit_ = new UnitsField("Tischlimit", 0, "keines", this);
     tischlimit_->setAccessibleName("Tischlimit je Cheval");
+    refusal_ = wrapped({}, this);
+    refusal_->setObjectName("Refusal");
+    refusal_->setStyleSheet("color: #b00000");
+    refusal_->hide();
 
-    auto* inputs = new QFormLayout;
-    auto* kapitalLabel = new QLabel("&Kapital:", this);
-    kapitalLabel->setBuddy(kapital_);
-    inputs->addRow(kapitalLabel, kapital_);
-    auto* limitLabel = new QLabel("&Tischlimit je Cheval:", this);
-    limitLabel->setBuddy(tischlimit_);
-    inputs->addRow(limitLabel, tischlimit_);
+    auto* inputs = new QGridLayout;
+    const auto addInput = [&](const QString& text, UnitsField* field) {
+        const int row = inputs->rowCount();
+        auto* label = new QLabel(text, this);
+        label->setBuddy(field);
+        inputs->addWidget(label, row, 0);
+        inputs->addWidget(field, row, 1);
+    };
+    addInput("&Kapital (Einheiten):", kapital_);
+    addInput("&Tischlimit je Cheval (Einheiten):", tischlimit_);
+    inputs->addWidget(refusal_, inputs->rowCount(), 0, 1, 2);
+    inputs->setColumnStretch(1, 1);
 
     figures_ = new QWidget(this);
-    auto* shown = new QFormLayout(figures_);
+    auto* shown = new QGridLayout(figures_);
     shown->setContentsMargins(0, 0, 0, 0);
-    chance_ = figure("Chance", figures_);
-    risk_ = figure("Risk", figures_);
-    expectedResult_ = figure("ExpectedResult", figures_);
-    expectedSpins_ = figure("ExpectedSpins", figures_);
-    nextStake_ = figure("NextStake", figures_);
-    largestStake_ = figure("LargestStake", figures_);
-    shown->addRow("Partie endet im Plus:", chance_);
-    shown->addRow("Risiko (Verlust über das Kapital):", risk_);
-    shown->addRow("Erwartetes Ergebnis:", expectedResult_);
-    shown->addRow("Erwartete Coups bis zum Ende:", expectedSpins_);
-    shown->addRow("Einsatz des nächsten Coups:", nextStake_);
-    shown->addRow("Größter Einsatz vor dem Verlust des Kapitals:", largestStake_);
+    shown->setColumnStretch(0, 3);
+    shown->setColumnStretch(1, 2);
+    const auto addFigure = [&](const char* name, const QString& text) {
+        const int row = shown->rowCount();
+        auto* captionLabel = wrapped(text, figures_);
+        auto* figure = wrapped({}, figures_);
+        figure->setObjectName(name);
+        figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        shown->addWidget(captionLabel, row, 0, Qt::AlignTop);
+        shown->addWidget(figure, row, 1, Qt::AlignTop);
+        return Figure{captionLabel, figure};
+    };
+    nextStake_ = addFigure("NextStake", "Einsatz des nächsten Coups:").figure;
+    balance_ = addFigure("Balance", "Saldo der Partie:").figure;
+    shown->setRowMinimumHeight(shown->rowCount(), 6);
+    computed_ << addFigure("Chance", "Partie endet im Plus:") << addFigure("Risk", {})
+              << addFigure("ExpectedResult", "Erwartetes Ergebnis:")
+              << addFigure("ExpectedSpins", "Erwartete Coups bis zum Ende:")
+              << addFigure("LargestStake", "Größter Einsatz, den die Partie noch verlangen kann:");
+    computing_ = new QLabel(ComputingText, figures_);
+    computing_->setObjectName("Computing");
+    // Its room stays, so that the figures do not move when it goes.
+    QSizePolicy keepRoom = computing_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    computing_->setSizePolicy(keepRoom);
+    shown->addWidget(computing_, shown->rowCount(), 1);
 
-    noPartie_ = new QLabel("Es läuft keine Partie. Sobald „System aktiv“ eingeschaltet ist, "
-                           "zeigt dieses Fenster, was die laufende Partie riskiert.", this);
+    noPartie_ = wrapped("Es läuft keine Partie. Sobald „System aktiv“ eingeschaltet ist, "
+                        "zeigt dieses Fenster, was die laufende Partie riskiert.", this);
     noPartie_->setObjectName("NoPartie");
-    noPartie_->setWordWrap(true);
 
     chart_ = new RiskChart(this);
     chart_->setObjectName("Chart");
@@ -96,9 +110,13 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     layout->addWidget(chart_, 1);
     setTabOrder(kapital_, tischlimit_);
 
-    connect(kapital_, &QSpinBox::valueChanged, this, &RiskWindow::follow);
-    connect(tischlimit_, &QSpinBox::valueChanged, this, &RiskWindow::follow);
-    showNoPartie();
+    for (UnitsField* field : {kapital_, tischlimit_}) {
+        connect(field, &UnitsField::valueChanged, this, &RiskWindow::follow);
+        connect(field, &UnitsField::entered, this, &RiskWindow::returnKeyboard);
+        connect(field, &UnitsField::refusalChanged, this, &RiskWindow::showRefusals);
+    }
+    resize(WidestFrame - 10, 600);
+    follow();
 }
 
 RiskWindow::~RiskWindow()
@@ -119,27 +137,50 @@ void RiskWindow::follow()
 {
     stop_.request_stop();
     stop_ = std::stop_source();
-    const std::uint64_t generation = ++generation_;
+    ++generation_;
+    showSession();
+    setFiguresStale(true);
+    chart_->setStale(true);
     // A closed window computes nothing; it catches up when shown.
-    if (!isVisible())
-        return;
+    if (isVisible())
+        compute();
+}
+
+void RiskWindow::compute()
+{
+    computedGeneration_ = generation_;
     const TavrelSystem system = session_.system();
-    if (!system.partieRuns()) {
-        showNoPartie();
+    if (!system.partieRuns())
         return;
-    }
     const OddsQuestion q = question();
     // The figures first, then the chart, each posted back as soon as it is done.
-    worker_.start([this, system, q, generation, stop = stop_.get_token()] {
+    worker_.start([this, system, q, generation = generation_, stop = stop_.get_token()] {
         const auto odds = partieOdds(system, q, stop);
         if (!odds)
             return;
         QMetaObject::invokeMethod(this, [this, generation, odds = *odds] { showFigures(generation, odds); });
         if (auto curve = riskCurve(system, q.tableLimit, stop))
-            QMetaObject::invokeMethod(this, [this, generation, ruin = odds->ruin, curve = std::move(*curve)]() mutable {
-                showCurve(generation, std::move(curve), ruin);
+            QMetaObject::invokeMethod(this, [this, generation, q, curve = std::move(*curve)]() mutable {
+                showCurve(generation, std::move(curve), q.bankroll);
             });
     });
+}
+
+// What the session itself says, shown at once.
+void RiskWindow::showSession()
+{
+    const TavrelSystem& system = session_.system();
+    if (!system.partieRuns()) {
+        figures_->hide();
+        noPartie_->show();
+        chart_->clear();
+        return;
+    }
+    setFigure(nextStake_, "Einsatz des nächsten Coups", unitsText(system.Einsatz));
+    setFigure(balance_, "Saldo der Partie", unitsText(std::llround(system.Partie)));
+    computed_[1].caption->setText(riskCaption(tischlimit_->value() > 0) + ":");
+    noPartie_->hide();
+    figures_->show();
 }
 
 void RiskWindow::showFigures(std::uint64_t generation, const PartieOdds& odds)
@@ -147,59 +188,80 @@ void RiskWindow::showFigures(std::uint64_t generation, const PartieOdds& odds)
     if (generation != generation_)
         return;
     const RiskTexts texts = riskTexts(odds);
-    const QString capital = capitalText(kapital_->value());
-    setFigure(chance_, "Partie endet im Plus", texts.chance);
-    setFigure(risk_, "Risiko, mehr als " + capital + " Einheiten zu verlieren", texts.risk);
-    setFigure(expectedResult_, "Erwartetes Ergebnis", texts.expectedResult);
-    setFigure(expectedSpins_, "Erwartete Coups bis zum Ende", texts.expectedSpins);
-    setFigure(nextStake_, "Einsatz des nächsten Coups", texts.nextStake);
-    setFigure(largestStake_, "Größter Einsatz vor dem Verlust von " + capital + " Einheiten", texts.largestStake);
-    noPartie_->hide();
-    figures_->show();
+    const QString shown[] = {texts.chance, texts.risk, texts.expectedResult, texts.expectedSpins, texts.largestStake};
+    for (qsizetype i = 0; i < computed_.size(); ++i)
+        setFigure(computed_[i].figure, computed_[i].caption->text().chopped(1), shown[i]);
+    setFiguresStale(false);
 }
 
-void RiskWindow::showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, double ruin)
+void RiskWindow::showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, std::int64_t bankroll)
 {
     if (generation != generation_)
         return;
-    chart_->setCurve(std::move(curve), kapital_->value(), ruin);
+    chart_->setCurve(std::move(curve), bankroll);
+    chart_->setStale(false);
 }
 
-void RiskWindow::showNoPartie()
+// Greyed while they belong to an earlier state or question.
+void RiskWindow::setFiguresStale(bool stale)
 {
-    figures_->hide();
-    noPartie_->show();
-    chart_->clear();
+    for (const Figure& computed : computed_)
+        computed.figure->setEnabled(!stale);
+    computing_->setVisible(stale);
+}
+
+void RiskWindow::showRefusals()
+{
+    const QString refusals = QStringList{kapital_->refusal(), tischlimit_->refusal()}.join('\n').trimmed();
+    refusal_->setText(refusals);
+    refusal_->setVisible(!refusals.isEmpty());
+}
+
+void RiskWindow::returnKeyboard()
+{
+    if (QWidget* main = parentWidget())
+        main->window()->activateWindow();
+}
+
+void RiskWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void RiskWindow::closeEvent(QCloseEvent* event)
+{
+    // A refused text is forgotten; the question it would have changed stays.
+    kapital_->revert();
+    tischlimit_->revert();
+    QWidget::closeEvent(event);
+    returnKeyboard();
 }
 
 void RiskWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     placeBesideParent();
-    follow();
+    if (computedGeneration_ != generation_)
+        compute();
 }
 
-// To the right of the parent window, or to its left where the screen ends
-// there; kept on the screen, over the parent if neither side has room.
 void RiskWindow::placeBesideParent()
 {
-    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!main)
+    QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = main ? main->screen() : nullptr;
+    if (!screen)
         return;
-    const QRect beside = main->frameGeometry();
-    const QSize size = frameGeometry().size();
-    QPoint at(beside.right() + 8, beside.top());
-    const QScreen* screen = main->screen();
-    if (!screen) {
-        move(at);
-        return;
-    }
-    const QRect room = screen->availableGeometry();
-    if (at.x() + size.width() > room.right() + 1)
-        at.setX(beside.left() - size.width() - 8);
-    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-    move(at);
+    // Its frame will be as the main window's; the geometry set is that inside the frame.
+    const QRect mainFrame = main->frameGeometry();
+    const QPoint inside = main->geometry().topLeft() - mainFrame.topLeft();
+    const QSize frame = mainFrame.size() - main->size();
+    const SideBySide places = placeBeside(screen->availableGeometry(), mainFrame, WidestFrame, NarrowestFrame);
+    if (places.main != mainFrame.topLeft())
+        main->move(places.main);
+    setGeometry(QRect(places.beside.topLeft() + inside, (places.beside.size() - frame).expandedTo(minimumSizeHint())));
 }
 
 } // namespace tavrel::ui

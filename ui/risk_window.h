@@ -12,17 +12,19 @@
 #include <vector>
 
 class QLabel;
-class QSpinBox;
-class QWidget;
 
 namespace tavrel::ui {
 
 class RiskChart;
+class UnitsField;
 
 // The window "Risiko": what the running partie risks against the capital the
-// player names, after every event. Non-modal, beside its parent. The figures
+// player names, after every event. Non-modal, beside its parent, and it never
+// takes the keyboard from it unless the player clicks into it. The next stake
+// and the partie's balance come from the session at once; the other figures
 // and the chart are computed on a worker thread, so no click ever waits for
-// them; each follow() cancels the computation before it.
+// them, and until they are current they are greyed and say so. Each follow()
+// cancels the computation before it.
 class RiskWindow : public QWidget {
     Q_OBJECT
 
@@ -37,29 +39,39 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     OddsQuestion question() const;
+    void compute();
+    void showSession();
     void showFigures(std::uint64_t generation, const PartieOdds& odds);
-    // The curve with the risk at the chosen capital, marked on it.
-    void showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, double ruin);
-    void showNoPartie();
+    void showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, std::int64_t bankroll);
+    void setFiguresStale(bool stale);
+    void showRefusals();
+    void returnKeyboard();
     void placeBesideParent();
 
     const PlayerSession& session_;
-    QSpinBox* kapital_;
-    QSpinBox* tischlimit_;
+    UnitsField* kapital_;
+    UnitsField* tischlimit_;
+    QLabel* refusal_;
     QWidget* figures_;
     QLabel* noPartie_;
-    QLabel* chance_;
-    QLabel* risk_;
-    QLabel* expectedResult_;
-    QLabel* expectedSpins_;
     QLabel* nextStake_;
-    QLabel* largestStake_;
+    QLabel* balance_;
+    struct Figure {
+        QLabel* caption;
+        QLabel* figure;
+    };
+    // Chance, risk, expected result and spins, largest stake.
+    QList<Figure> computed_;
+    QLabel* computing_;
     RiskChart* chart_;
 
     std::uint64_t generation_ = 0;
+    std::uint64_t computedGeneration_ = 0; // the latest generation a computation was started for
     std::stop_source stop_;
     // One worker: a cancelled computation stops at its next poll, so the next
     // one starts soon after.

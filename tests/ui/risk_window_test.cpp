@@ -1,9 +1,11 @@
 #include "reference_picture.h"
+#include "risk_chart.h"
 #include "risk_texts.h"
 #include "risk_window.h"
+#include "units_field.h"
+#include "window_placement.h"
 
 #include <QLabel>
-#include <QSpinBox>
 #include <QTest>
 
 using namespace tavrel;
@@ -17,7 +19,7 @@ class RiskWindowTest : public QObject {
     std::unique_ptr<QWidget> main;
     RiskWindow* window = nullptr; // owned by main
 
-    template <class T>
+    template <class T = QLabel>
     T* control(const char* name) const
     {
         T* found = window->findChild<T*>(name);
@@ -25,13 +27,26 @@ class RiskWindowTest : public QObject {
             qFatal("no control %s", name);
         return found;
     }
-    QString shown(const char* figure) const { return control<QLabel>(figure)->text(); }
+    QString shown(const char* figure) const { return control(figure)->text(); }
     bool visible(const char* name) const { return control<QWidget>(name)->isVisible(); }
+    // Current: neither greyed nor said to be computed.
+    bool current() const
+    {
+        return control("Risk")->isEnabled() && !visible("Computing") && !control<RiskChart>("Chart")->isStale();
+    }
 
     void spin(int number)
     {
         session.clickCell(number);
         window->follow();
+    }
+    void enter(const char* field, const QString& text)
+    {
+        auto* input = control<UnitsField>(field);
+        input->setFocus();
+        input->selectAll();
+        QTest::keyClicks(input, text);
+        QTest::keyClick(input, Qt::Key_Return);
     }
 
     // The figures the window must show for the session as it stands.
@@ -43,92 +58,132 @@ private slots:
     {
         main = std::make_unique<QWidget>();
         session = PlayerSession();
-        main->setGeometry(40, 40, 300, 200);
+        main->setGeometry(40, 40, 300, 500);
         main->show();
         window = new RiskWindow(session, main.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 
-    // A small risk is never shown as none, nor a likely win as certain.
-    void sharesNeverRoundToZeroOrToCertainty()
+    // A small risk is never shown as none, nor a likely win as certain; a simulated figure never
+    // stands without its interval; a partie lost before its next spin says why.
+    void textsSayWhatIsCountedAndHowSure()
     {
         const std::pair<double, QString> shares[] = {{0, "0,00 %"}, {0.00001, "unter 0,01 %"}, {0.00005, "0,01 %"},
                                                       {0.0184, "1,84 %"}, {0.99995, "über 99,99 %"}, {1, "100,00 %"}};
         for (const auto& [share, text] : shares)
             QCOMPARE(percentText(share), text);
+        const RiskTexts simulated = riskTexts({.win = 0.9, .ruin = 0.1, .expectedResult = -30, .exact = false,
+                                               .ruinLow = 0.08, .ruinHigh = 0.125, .resultLow = -31.5, .resultHigh = -28.25});
+        QCOMPARE(simulated.risk, QString("10,00 % (95 %: 8,00 bis 12,50 %), simuliert"));
+        QCOMPARE(simulated.chance, QString("90,00 % (95 %: 87,50 bis 92,00 %), simuliert"));
+        QCOMPARE(simulated.expectedResult, QString("-30,00 Einheiten (95 %: -31,50 bis -28,25), simuliert"));
+        QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::TableLimit}).largestStake,
+                 QString("keiner: die Partie endet am Tischlimit"));
+        QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::Stake}).largestStake,
+                 QString("keiner: der nächste Einsatz ist höher als der Rest des Kapitals"));
     }
 
-    void standsBesideItsParentAsAWindowOfItsOwn()
+    // Beside its parent, never over it, on any screen wide enough for both; the main window moves only if it must.
+    void standsBesideItsParentWithoutCoveringIt()
     {
-        QVERIFY(window->isWindow());
-        QVERIFY(!window->isModal());
-        QVERIFY(window->frameGeometry().left() > main->frameGeometry().right()
-                || window->frameGeometry().right() < main->frameGeometry().left());
+        QVERIFY(window->isWindow() && !window->isModal());
+        QVERIFY(!window->frameGeometry().intersects(main->frameGeometry()));
+        const QRect mainFrame(224, 20, 920, 712);
+        for (int width : {1280, 1366, 1920}) {
+            const QRect room(0, 0, width, 740);
+            const SideBySide places = placeBeside(room, mainFrame, 440, 340);
+            const QRect mainPlaced(places.main, mainFrame.size());
+            QVERIFY(room.contains(mainPlaced) && room.contains(places.beside));
+            QVERIFY(!mainPlaced.intersects(places.beside));
+            QCOMPARE(places.beside.width(), std::min(440, width - 920));
+            QCOMPARE(places.main == mainFrame.topLeft(), width == 1920);
+        }
     }
 
-    // A simulated risk never stands without the interval that says how bad it may be.
-    void simulatedSharesCarryTheirInterval()
-    {
-        const RiskTexts texts = riskTexts({.win = 0.9, .ruin = 0.1, .exact = false, .ruinLow = 0.08, .ruinHigh = 0.125});
-        QCOMPARE(texts.risk, QString("10,00 % (95 %: 8,00 bis 12,50 %), simuliert"));
-        QCOMPARE(texts.chance, QString("90,00 % (95 %: 87,50 bis 92,00 %), simuliert"));
-    }
-
-    // Closed, it spends nothing on the events it follows; shown, it has the figures of three misses
-    // (97,40 % to end in profit, -18,20 Einheiten to expect, 4 Einheiten next).
-    void showsTheCoresFiguresWhileAPartieRunsAndCatchesUpWhenShown()
+    // Closed, it spends nothing on the events it follows. The next stake and the balance come at once,
+    // the rest greyed as "wird berechnet …" until it is current; so it is when shown again.
+    void showsTheSessionAtOnceAndMarksFiguresUntilCurrent()
     {
         QVERIFY(visible("NoPartie"));
         window->hide();
         session.clickSwitch(0);
         for (int i = 0; i < 3; ++i)
             spin(36);
-        QTest::qWait(100);
         QVERIFY(shown("Risk").isEmpty());
         window->show();
-        QTRY_COMPARE(shown("Risk"), QString("2,60 %"));
-        QVERIFY(visible("Risk"));
+        QCOMPARE(shown("NextStake"), QString("4 Einheiten"));
+        QCOMPARE(shown("Balance"), QString("-6 Einheiten"));
+        QVERIFY(!current());
+        QTRY_VERIFY(current());
+        QCOMPARE(shown("Risk"), expected({}).risk);
         QVERIFY(!visible("NoPartie"));
-        QVERIFY(control<QLabel>("Risk")->accessibleName().endsWith("2,60 %"));
-        QTRY_VERIFY(control<QWidget>("Chart")->accessibleDescription().contains("1.000 Einheiten: 2,60 %"));
+        QVERIFY(control("Risk")->accessibleName().endsWith(expected({}).risk));
         const std::string difference = pictureDifference(window->grab().toImage(), TAVREL_PICTURES "/risk_window.png");
-        QVERIFY2(difference.empty(), difference.c_str()); // every figure, the curve and its mark
+        QVERIFY2(difference.empty(), difference.c_str()); // every figure, the curve, its band and its mark
+
+        spin(9);
+        QCOMPARE(shown("NextStake"), QString("5 Einheiten"));
+        QVERIFY(!current());
+        QTRY_VERIFY(current());
+        QCOMPARE(shown("Risk"), expected({}).risk);
         session.clickSwitch(0);
         window->follow();
-        QVERIFY(visible("NoPartie"));
-        QVERIFY(!visible("Risk"));
+        QVERIFY(visible("NoPartie") && !visible("Risk"));
         QVERIFY(control<QWidget>("Chart")->accessibleDescription().startsWith("Keine Kurve"));
     }
 
-    // The inputs take part in the question, Tab reaches both, and the figures catch up with the latest event.
-    void answersForTheCapitalAndTableLimitTypedAndKeepsUpWithTheLatestEvent()
+    // Values are taken on Enter, in German notation; one outside 1 to 1.000.000 is refused where the
+    // player sees it and leaves the question as it was. Escape closes the window.
+    void takesTheCapitalAndLimitTypedAndRefusesOthersVisibly()
     {
         session.clickSwitch(0);
         window->follow();
-        auto* kapital = control<QSpinBox>("Kapital");
-        auto* limit = control<QSpinBox>("Tischlimit");
-        window->activateWindow();
-        kapital->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), limit);
-
-        kapital->setValue(10'000);
-        QTRY_COMPARE(shown("Risk"), QString("0,48 %"));
-        QCOMPARE(shown("ExpectedResult"), QString("-36,78 Einheiten"));
-        for (int i = 0; i < 30; ++i)
-            spin(i % 2 ? 36 : 9);
-        const QString before = expected({10'000}).risk;
-        spin(36);
-        const QString after = expected({10'000}).risk;
-        QVERIFY(before != after);
-        QVERIFY(QTest::qWaitFor([&] { return shown("Risk") == after; }, 1000));
-        QCOMPARE(shown("NextStake"), unitsText(session.system().Einsatz));
-        limit->setValue(3);
-        QTRY_COMPARE(shown("Risk"), expected({10'000, 3}).risk);
+        enter("Kapital", "10.000");
+        enter("Tischlimit", "3");
+        QTRY_VERIFY(current());
+        QVERIFY(control("Risk")->accessibleName().startsWith("Risiko (Einsatz nicht mehr bezahlbar oder Tischlimit erreicht) "));
+        QCOMPARE(shown("Risk"), expected({10'000, 3}).risk);
         QCOMPARE(shown("LargestStake"), expected({10'000, 3}).largestStake);
-        kapital->setValue(200'000);
-        QTRY_VERIFY_WITH_TIMEOUT(shown("Risk").endsWith("simuliert"), 3000);
+
+        enter("Kapital", "5000000");
+        QCOMPARE(control<UnitsField>("Kapital")->text(), QString("5000000"));
+        QVERIFY(visible("Refusal") && shown("Refusal").contains("zwischen 1 und 1.000.000"));
+        QVERIFY(current()); // the question stays
+        enter("Tischlimit", "keines");
+        QTRY_VERIFY(current());
+        QCOMPARE(shown("Risk"), expected({10'000}).risk);
+        QVERIFY(visible("Refusal"));
+        enter("Kapital", "1000");
+        QVERIFY(!visible("Refusal"));
+        QCOMPARE(control<UnitsField>("Kapital")->text(), QString("1.000"));
+
+        QTest::keyClick(control<UnitsField>("Kapital"), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+
+    // The mark is on the curve, never outside the plot: a capital below the axis sits at its left end.
+    void theMarkStaysOnTheCurveInsideThePlot()
+    {
+        RiskChart chart;
+        chart.resize(400, 240);
+        const std::vector<RiskPoint> curve = {{10, 0.5, 0.5, 0.5, true}, {100, 0.05, 0.05, 0.05, true}};
+        const auto redColumns = [&](std::int64_t bankroll) {
+            chart.setCurve(curve, bankroll);
+            const QImage drawn = chart.grab().toImage();
+            QList<int> columns;
+            for (int x = 0; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    if (QColor c = drawn.pixelColor(x, y); c.red() > 150 && c.green() < 80 && c.blue() < 80) {
+                        columns << x;
+                        break;
+                    }
+            return columns;
+        };
+        QCOMPARE(redColumns(1), redColumns(10));
+        QVERIFY(chart.accessibleDescription().endsWith("Gewähltes Kapital 1: 50,00 %"));
+        chart.setCurve(curve, 31);
+        QVERIFY(chart.accessibleDescription().endsWith("Gewähltes Kapital 31: 16,13 %"));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "risk_window.h"
 #include "window_fixture.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -108,18 +109,27 @@ private slots:
         QVERIFY2(difference.empty(), difference.c_str());
     }
 
-    void risikoOpensBesideTheWindowAndFollowsItsEvents()
+    // It leaves the keyboard with the main window: a spin typed after opening it, or after Enter
+    // in Kapital, lands in the table.
+    void risikoOpensBesideTheWindowAndLeavesItTheKeyboard()
     {
         WindowFixture f;
+        f.clickSwitch(0);
         f.control<QAction>("riskAction")->trigger();
         auto* risk = f.control<tavrel::ui::RiskWindow>(QString());
         QVERIFY(risk->isVisible() && risk->isWindow() && !risk->isModal());
-        // Beside the centred main window, and whole on the screen.
         QVERIFY(f.window.screen()->availableGeometry().contains(risk->frameGeometry()));
-        f.clickSwitch(0);
-        for (int spin = 0; spin < 3; ++spin)
-            f.clickCell(36);
-        QTRY_COMPARE(risk->findChild<QLabel*>("Risk")->text(), QString("2,60 %"));
+        QTRY_COMPARE(QApplication::activeWindow(), &f.window);
+        f.type("36");
+        f.press(Qt::Key_Return);
+        QCOMPARE(f.rowCount(), 1);
+        QCOMPARE(risk->findChild<QLabel*>("NextStake")->text(), QString("2 Einheiten"));
+
+        auto* kapital = risk->findChild<QLineEdit*>("Kapital");
+        risk->activateWindow();
+        kapital->setFocus();
+        QTest::keyClick(kapital, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::activeWindow(), &f.window);
         f.clickSwitch(0);
         QTRY_VERIFY(!risk->findChild<QLabel*>("Risk")->isVisible());
         f.window.hide(); // as for the About box
