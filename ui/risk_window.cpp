@@ -159,7 +159,7 @@ void RiskWindow::compute()
         if (!odds)
             return;
         QMetaObject::invokeMethod(this, [this, generation, odds = *odds] { showFigures(generation, odds); });
-        if (auto curve = riskCurve(system, q.tableLimit, stop))
+        if (auto curve = riskCurve(system, q, stop))
             QMetaObject::invokeMethod(this, [this, generation, q, curve = std::move(*curve)]() mutable {
                 showCurve(generation, std::move(curve), q.bankroll);
             });
