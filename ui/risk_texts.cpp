@@ -55,6 +55,16 @@ QString riskCaption(bool tableLimit)
                       : "Risiko (Einsatz nicht mehr bezahlbar)";
 }
 
+FigureCaptions figureCaptions(const OddsQuestion& question)
+{
+    const QString risk = riskCaption(question.tableLimit != OddsQuestion::NoTableLimit);
+    if (!question.spins)
+        return {"Partie endet im Plus", risk, "Erwartetes Ergebnis", "Erwartete Coups bis zum Ende"};
+    const QString spins = capitalText(*question.spins) + (*question.spins == 1 ? " Coup" : " Coups");
+    return {"Keine Partie verloren in " + spins, risk + " in " + spins, "Erwartetes Ergebnis nach " + spins,
+            "Erwartete gespielte Coups"};
+}
+
 RiskTexts riskTexts(const PartieOdds& odds)
 {
     RiskTexts texts{
@@ -74,6 +84,18 @@ RiskTexts riskTexts(const PartieOdds& odds)
         texts.expectedSpins += ", simuliert";
     }
     return texts;
+}
+
+QString capitalForRiskText(const CapitalForRisk& answer)
+{
+    if (!answer.capital)
+        return "keines bis " + unitsText(CurveReach) + ": dort bleiben " + percentText(answer.floor) +
+               (answer.exact ? "" : ", simuliert");
+    QString text = unitsText(*answer.capital);
+    if (!answer.exact)
+        text += QString(" (95 %: %1 bis %2), simuliert")
+                    .arg(capitalText(answer.low), answer.high ? capitalText(*answer.high) : "über " + capitalText(CurveReach));
+    return text;
 }
 
 } // namespace tavrel::ui

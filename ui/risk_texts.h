@@ -1,6 +1,8 @@
 #pragma once
 
+#include "tavrel/capital_for_risk.h"
 #include "tavrel/partie_odds.h"
+#include "tavrel/risk_curve.h"
 
 #include <QString>
 
@@ -23,6 +25,16 @@ inline const QString ComputingText = "wird berechnet …";
 
 // What the risk counts as a lost partie, with or without a table limit.
 QString riskCaption(bool tableLimit);
+
+// The captions of the chance, the risk, the expected result and the expected
+// spins: for the running partie, or for the spins left tonight.
+struct FigureCaptions {
+    QString chance, risk, expectedResult, expectedSpins;
+};
+FigureCaptions figureCaptions(const OddsQuestion& question);
+
+// "5.976 Einheiten (95 %: 5.886 bis 6.076), simuliert", or why there is none.
+QString capitalForRiskText(const CapitalForRisk& answer);
 
 // A share as a percentage with two decimals. A share that is not 0 or 1 never
 // rounds to either: a small risk reads "unter 0,01 %", not "0,00 %".

@@ -2,7 +2,7 @@
 
 #include "risk_chart.h"
 #include "risk_texts.h"
-#include "units_field.h"
+#include "number_field.h"
 #include "window_placement.h"
 
 #include <QGridLayout>
@@ -44,17 +44,22 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     worker_.setMaxThreadCount(1);
 
-    kapital_ = new UnitsField("Kapital", 1000, {}, this);
+    kapital_ = new NumberField("Kapital", 1000, {}, this);
     kapital_->setAccessibleName("Kapital");
-    tischlimit_ = new UnitsField("Tischlimit", 0, "keines", this);
+    tischlimit_ = new NumberField("Tischlimit", std::nullopt, {.none = "keines"}, this);
     tischlimit_->setAccessibleName("Tischlimit je Cheval");
+    spinsLeft_ = new NumberField("CoupsBisSchluss", std::nullopt, {.none = ""}, this);
+    spinsLeft_->setAccessibleName("Coups bis Schluss");
+    spinsLeft_->setPlaceholderText("bis die Partie endet");
+    riskWanted_ = new NumberField("RisikoHoechstens", 1, {.percent = true, .none = std::nullopt}, this);
+    riskWanted_->setAccessibleName("Risiko höchstens, in Prozent");
     refusal_ = wrapped({}, this);
     refusal_->setObjectName("Refusal");
     refusal_->setStyleSheet("color: #b00000");
     refusal_->hide();
 
     auto* inputs = new QGridLayout;
-    const auto addInput = [&](const QString& text, UnitsField* field) {
+    const auto addInput = [&](const QString& text, NumberField* field) {
         const int row = inputs->rowCount();
         auto* label = new QLabel(text, this);
         label->setBuddy(field);
@@ -63,6 +68,8 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     };
     addInput("&Kapital (Einheiten):", kapital_);
     addInput("&Tischlimit je Cheval (Einheiten):", tischlimit_);
+    addInput("&Coups bis Schluss:", spinsLeft_);
+    addInput("Risiko &höchstens (%):", riskWanted_);
     inputs->addWidget(refusal_, inputs->rowCount(), 0, 1, 2);
     inputs->setColumnStretch(1, 1);
 
@@ -84,10 +91,10 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     nextStake_ = addFigure("NextStake", "Einsatz des nächsten Coups:").figure;
     balance_ = addFigure("Balance", "Saldo der Partie:").figure;
     shown->setRowMinimumHeight(shown->rowCount(), 6);
-    computed_ << addFigure("Chance", "Partie endet im Plus:") << addFigure("Risk", {})
-              << addFigure("ExpectedResult", "Erwartetes Ergebnis:")
-              << addFigure("ExpectedSpins", "Erwartete Coups bis zum Ende:")
-              << addFigure("LargestStake", "Größter Einsatz, den die Partie noch verlangen kann:");
+    computed_ << addFigure("Chance", {}) << addFigure("Risk", {}) << addFigure("ExpectedResult", {})
+              << addFigure("ExpectedSpins", {})
+              << addFigure("LargestStake", "Größter Einsatz, den die Partie noch verlangen kann:")
+              << addFigure("CapitalForRisk", {});
     computing_ = new QLabel(ComputingText, figures_);
     computing_->setObjectName("Computing");
     // Its room stays, so that the figures do not move when it goes.
@@ -109,11 +116,13 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     layout->addWidget(figures_);
     layout->addWidget(chart_, 1);
     setTabOrder(kapital_, tischlimit_);
+    setTabOrder(tischlimit_, spinsLeft_);
+    setTabOrder(spinsLeft_, riskWanted_);
 
-    for (UnitsField* field : {kapital_, tischlimit_}) {
-        connect(field, &UnitsField::valueChanged, this, &RiskWindow::follow);
-        connect(field, &UnitsField::entered, this, &RiskWindow::returnKeyboard);
-        connect(field, &UnitsField::refusalChanged, this, &RiskWindow::showRefusals);
+    for (NumberField* field : {kapital_, tischlimit_, spinsLeft_, riskWanted_}) {
+        connect(field, &NumberField::valueChanged, this, &RiskWindow::follow);
+        connect(field, &NumberField::entered, this, &RiskWindow::returnKeyboard);
+        connect(field, &NumberField::refusalChanged, this, &RiskWindow::showRefusals);
     }
     resize(WidestFrame - 10, 600);
     follow();
@@ -127,9 +136,11 @@ RiskWindow::~RiskWindow()
 
 OddsQuestion RiskWindow::question() const
 {
-    OddsQuestion q{.bankroll = kapital_->value()};
-    if (tischlimit_->value() > 0)
-        q.tableLimit = tischlimit_->value();
+    OddsQuestion q(std::llround(*kapital_->value()));
+    if (tischlimit_->value())
+        q.tableLimit = std::llround(*tischlimit_->value());
+    if (spinsLeft_->value())
+        q.spins = std::llround(*spinsLeft_->value());
     return q;
 }
 
@@ -153,12 +164,18 @@ void RiskWindow::compute()
     if (!system.partieRuns())
         return;
     const OddsQuestion q = question();
-    // The figures first, then the chart, each posted back as soon as it is done.
-    worker_.start([this, system, q, generation = generation_, stop = stop_.get_token()] {
+    const double risk = *riskWanted_->value() / 100;
+    // The figures first, then the capital, then the chart, each posted back as
+    // soon as it is done.
+    worker_.start([this, system, q, risk, generation = generation_, stop = stop_.get_token()] {
         const auto odds = partieOdds(system, q, stop);
         if (!odds)
             return;
         QMetaObject::invokeMethod(this, [this, generation, odds = *odds] { showFigures(generation, odds); });
+        const auto capital = capitalForRisk(system, q, risk, stop);
+        if (!capital)
+            return;
+        QMetaObject::invokeMethod(this, [this, generation, capital = *capital] { showCapital(generation, capital); });
         if (auto curve = riskCurve(system, q, stop))
             QMetaObject::invokeMethod(this, [this, generation, q, curve = std::move(*curve)]() mutable {
                 showCurve(generation, std::move(curve), q.bankroll);
@@ -178,7 +195,11 @@ void RiskWindow::showSession()
     }
     setFigure(nextStake_, "Einsatz des nächsten Coups", unitsText(system.Einsatz));
     setFigure(balance_, "Saldo der Partie", unitsText(std::llround(system.Partie)));
-    computed_[1].caption->setText(riskCaption(tischlimit_->value() > 0) + ":");
+    const FigureCaptions captions = figureCaptions(question());
+    const QString shown[] = {captions.chance, captions.risk, captions.expectedResult, captions.expectedSpins};
+    for (qsizetype i = 0; i < 4; ++i)
+        computed_[i].caption->setText(shown[i] + ":");
+    computed_[Capital].caption->setText("Kapital für höchstens " + riskWanted_->text() + " % Risiko:");
     noPartie_->hide();
     figures_->show();
 }
@@ -189,9 +210,18 @@ void RiskWindow::showFigures(std::uint64_t generation, const PartieOdds& odds)
         return;
     const RiskTexts texts = riskTexts(odds);
     const QString shown[] = {texts.chance, texts.risk, texts.expectedResult, texts.expectedSpins, texts.largestStake};
-    for (qsizetype i = 0; i < computed_.size(); ++i)
+    for (qsizetype i = 0; i < Capital; ++i)
         setFigure(computed_[i].figure, computed_[i].caption->text().chopped(1), shown[i]);
     setFiguresStale(false);
+}
+
+void RiskWindow::showCapital(std::uint64_t generation, const CapitalForRisk& answer)
+{
+    if (generation != generation_)
+        return;
+    setFigure(computed_[Capital].figure, computed_[Capital].caption->text().chopped(1), capitalForRiskText(answer));
+    computed_[Capital].figure->setEnabled(true);
+    computing_->hide();
 }
 
 void RiskWindow::showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, std::int64_t bankroll)
@@ -202,18 +232,25 @@ void RiskWindow::showCurve(std::uint64_t generation, std::vector<RiskPoint> curv
     chart_->setStale(false);
 }
 
-// Greyed while they belong to an earlier state or question.
+// Greyed while they belong to an earlier state or question; the capital,
+// computed last, stays so until its own answer comes.
 void RiskWindow::setFiguresStale(bool stale)
 {
-    for (const Figure& computed : computed_)
-        computed.figure->setEnabled(!stale);
-    computing_->setVisible(stale);
+    for (qsizetype i = 0; i < computed_.size(); ++i)
+        computed_[i].figure->setEnabled(!stale && i != Capital);
+    if (stale) {
+        computed_[Capital].figure->setEnabled(false);
+        computing_->show();
+    }
 }
 
 void RiskWindow::showRefusals()
 {
-    const QString refusals = QStringList{kapital_->refusal(), tischlimit_->refusal()}.join('\n').trimmed();
-    refusal_->setText(refusals);
+    QStringList refusals;
+    for (const NumberField* field : {kapital_, tischlimit_, spinsLeft_, riskWanted_})
+        if (!field->refusal().isEmpty())
+            refusals << field->refusal();
+    refusal_->setText(refusals.join('\n'));
     refusal_->setVisible(!refusals.isEmpty());
 }
 
@@ -234,8 +271,8 @@ void RiskWindow::keyPressEvent(QKeyEvent* event)
 void RiskWindow::closeEvent(QCloseEvent* event)
 {
     // A refused text is forgotten; the question it would have changed stays.
-    kapital_->revert();
-    tischlimit_->revert();
+    for (NumberField* field : {kapital_, tischlimit_, spinsLeft_, riskWanted_})
+        field->revert();
     QWidget::closeEvent(event);
     returnKeyboard();
 }

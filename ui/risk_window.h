@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tavrel/capital_for_risk.h"
 #include "tavrel/partie_odds.h"
 #include "tavrel/player_session.h"
 #include "tavrel/risk_curve.h"
@@ -16,7 +17,7 @@ class QLabel;
 namespace tavrel::ui {
 
 class RiskChart;
-class UnitsField;
+class NumberField;
 
 // The window "Risiko": what the running partie risks against the capital the
 // player names, after every event. Non-modal, beside its parent, and it never
@@ -47,6 +48,7 @@ private:
     void compute();
     void showSession();
     void showFigures(std::uint64_t generation, const PartieOdds& odds);
+    void showCapital(std::uint64_t generation, const CapitalForRisk& answer);
     void showCurve(std::uint64_t generation, std::vector<RiskPoint> curve, std::int64_t bankroll);
     void setFiguresStale(bool stale);
     void showRefusals();
@@ -54,8 +56,10 @@ private:
     void placeBesideParent();
 
     const PlayerSession& session_;
-    UnitsField* kapital_;
-    UnitsField* tischlimit_;
+    NumberField* kapital_;
+    NumberField* tischlimit_;
+    NumberField* spinsLeft_; // "Coups bis Schluss": none until the running partie ends
+    NumberField* riskWanted_; // the R of "Kapital für höchstens R % Risiko"
     QLabel* refusal_;
     QWidget* figures_;
     QLabel* noPartie_;
@@ -65,8 +69,10 @@ private:
         QLabel* caption;
         QLabel* figure;
     };
-    // Chance, risk, expected result and spins, largest stake.
+    // Chance, risk, expected result and spins, largest stake, and the capital
+    // for the risk wanted.
     QList<Figure> computed_;
+    static constexpr qsizetype Capital = 5;
     QLabel* computing_;
     RiskChart* chart_;
 

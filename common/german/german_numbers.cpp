@@ -49,4 +49,25 @@ std::string percent(double share, int decimals)
     return decimal(share * 100.0, decimals) + " %";
 }
 
+std::optional<double> readDecimal(std::string_view text)
+{
+    std::string plain(text);
+    int signs = 0, digits = 0;
+    for (char& c : plain) {
+        if (c == ',')
+            c = '.';
+        if (c == '.')
+            ++signs;
+        else if (c >= '0' && c <= '9')
+            ++digits;
+        else
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (signs > 1 || digits == 0 || error != std::errc{} || end != plain.data() + plain.size())
+        return std::nullopt;
+    return value;
+}
+
 } // namespace tavrel::german

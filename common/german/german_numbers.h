@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tavrel::german {
 
@@ -14,5 +16,10 @@ std::string grouped(std::uint64_t value);
 std::string decimal(double value, int decimals);
 // share 0.027 → "2,70 %".
 std::string percent(double share, int decimals = 2);
+
+// A decimal number as a player types it, with a comma or a point as the
+// decimal sign and no grouping: "0,5", "0.5", "2". Nothing for anything else,
+// a sign or an exponent included.
+std::optional<double> readDecimal(std::string_view text);
 
 } // namespace tavrel::german

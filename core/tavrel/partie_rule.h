@@ -18,8 +18,16 @@ enum class LostBefore {
 // how far the question looks: until the running partie ends, or over the
 // spins left tonight, the parties after the running one starting afresh.
 struct OddsQuestion {
-    std::int64_t bankroll = 1000;
-    std::int64_t tableLimit = NoTableLimit;
+    static constexpr std::int64_t NoTableLimit = std::numeric_limits<std::int64_t>::max();
+
+    OddsQuestion(std::int64_t bankroll = 1000, std::int64_t tableLimit = NoTableLimit,
+                 std::optional<std::int64_t> spins = std::nullopt)
+        : bankroll(bankroll), tableLimit(tableLimit), spins(spins)
+    {
+    }
+
+    std::int64_t bankroll;
+    std::int64_t tableLimit;
     std::optional<std::int64_t> spins;
 
     // The same question against another capital.
@@ -29,8 +37,6 @@ struct OddsQuestion {
         q.bankroll = other;
         return q;
     }
-
-    static constexpr std::int64_t NoTableLimit = std::numeric_limits<std::int64_t>::max();
 };
 
 // The one rule for how a partie ends, used by every look-ahead and by the

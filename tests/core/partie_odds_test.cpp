@@ -230,10 +230,11 @@ TEST(LargestStake, BoundsEveryStakeAPartieCanAskFor)
         }
         EXPECT_LE(seen, *bound);
         EXPECT_LE(*bound, question.bankroll);
-        if (question.tableLimit == OddsQuestion::NoTableLimit)
+        if (question.tableLimit == OddsQuestion::NoTableLimit) {
             EXPECT_EQ(*bound, question.bankroll) << "the stake climbs a unit a level";
-        else
+        } else {
             EXPECT_LE(*bound, ChevalCount * question.tableLimit);
+        }
         EXPECT_GE(*bound, afterMisses(2 + 20).Einsatz);
     }
 }
@@ -307,10 +308,12 @@ TEST(EveningOdds, AgreesWithTheEveningPlayedPlainlyAndItsCurveHoldsTheFigure)
     ASSERT_TRUE(curve);
     for (std::size_t k = 0; k < curve->size(); ++k) {
         EXPECT_FALSE((*curve)[k].exact);
-        if (k > 0)
+        if (k > 0) {
             EXPECT_LE((*curve)[k].ruin, (*curve)[k - 1].ruin);
-        if ((*curve)[k].bankroll == 1000)
+        }
+        if ((*curve)[k].bankroll == 1000) {
             EXPECT_EQ((*curve)[k].ruin, evening->ruin);
+        }
     }
 }
 

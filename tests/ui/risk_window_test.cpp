@@ -2,7 +2,7 @@
 #include "risk_chart.h"
 #include "risk_texts.h"
 #include "risk_window.h"
-#include "units_field.h"
+#include "number_field.h"
 #include "window_placement.h"
 
 #include <QLabel>
@@ -42,7 +42,7 @@ class RiskWindowTest : public QObject {
     }
     void enter(const char* field, const QString& text)
     {
-        auto* input = control<UnitsField>(field);
+        auto* input = control<NumberField>(field);
         input->setFocus();
         input->selectAll();
         QTest::keyClicks(input, text);
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(shown("LargestStake"), expected({10'000, 3}).largestStake);
 
         enter("Kapital", "5000000");
-        QCOMPARE(control<UnitsField>("Kapital")->text(), QString("5000000"));
+        QCOMPARE(control<NumberField>("Kapital")->text(), QString("5000000"));
         QVERIFY(visible("Refusal") && shown("Refusal").contains("zwischen 1 und 1.000.000"));
         QVERIFY(current()); // the question stays
         enter("Tischlimit", "keines");
@@ -156,9 +156,22 @@ private slots:
         QVERIFY(visible("Refusal"));
         enter("Kapital", "1000");
         QVERIFY(!visible("Refusal"));
-        QCOMPARE(control<UnitsField>("Kapital")->text(), QString("1.000"));
+        QCOMPARE(control<NumberField>("Kapital")->text(), QString("1.000"));
 
-        QTest::keyClick(control<UnitsField>("Kapital"), Qt::Key_Escape);
+        // The evening: the spins left and the risk wanted, a percentage with either decimal sign.
+        enter("CoupsBisSchluss", "0");
+        enter("RisikoHoechstens", "100");
+        QVERIFY(shown("Refusal").contains("oder nichts") && shown("Refusal").contains("über 0 und unter 100"));
+        enter("CoupsBisSchluss", "300");
+        enter("RisikoHoechstens", "0.5");
+        QTRY_VERIFY_WITH_TIMEOUT(current() && control("CapitalForRisk")->isEnabled(), 20000);
+        QCOMPARE(control<NumberField>("RisikoHoechstens")->text(), QString("0,5"));
+        QVERIFY(control("Chance")->accessibleName().startsWith("Keine Partie verloren in 300 Coups "));
+        const OddsQuestion evening(1000, OddsQuestion::NoTableLimit, 300);
+        QCOMPARE(shown("Risk"), expected(evening).risk);
+        QCOMPARE(shown("CapitalForRisk"), capitalForRiskText(*capitalForRisk(session.system(), evening, 0.005)));
+
+        QTest::keyClick(control<NumberField>("Kapital"), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
 
