@@ -19,8 +19,12 @@ TEST(RiskCommand, ReadsACapitalAndAnOptionalLimitAndRejectsTheRest)
     const Risk limited = std::get<Risk>(*parseLine("risk\t1000000 1 ").command);
     EXPECT_EQ(std::tuple(limited.bankroll, limited.limit), std::tuple(1'000'000, 1));
     EXPECT_EQ(std::get<Risk>(*parseLine("risk 1000 0").command).limit, std::nullopt) << "0: no limit";
+    EXPECT_EQ(std::get<Risk>(*parseLine("risk 1000 0 300").command).spins, 300);
+    const Capital capital = std::get<Capital>(*parseLine("capital 0,5 10 1000000").command);
+    EXPECT_EQ(std::tuple(capital.risk, capital.limit, capital.spins), std::tuple(0.005, 10, 1'000'000));
     for (const char* bad : {"risk", "risk 0", "risk -5", "risk abc", "risk 4.5", "risk 1000001", "risk 1000 1000001",
-                            "risk 1000 -1", "risk 1000 x", "risk 1000 5 6", "risk +10"})
+                            "risk 1000 -1", "risk 1000 x", "risk 1000 5 0", "risk 1000 5 6 7", "risk +10", "capital",
+                            "capital 0", "capital 100", "capital -1", "capital 1e-3", "capital 1 0 1000001"})
         EXPECT_TRUE(!parseLine(bad).command && !parseLine(bad).error.empty()) << bad;
 }
 
@@ -40,7 +44,7 @@ TEST(RiskCommand, PrintsTheOddsOfTheStateAfterTheEventsSoFarAndChangesNoOtherOut
     EXPECT_NEAR(fresh["expectedSpins"].get<double>(), 12.8834, 5e-5);
     EXPECT_NEAR(run.lines[1]["ruin"].get<double>(), 0.018438, 5e-7) << "with Stufe halten";
     EXPECT_EQ(run.lines[2], replay("aktiv\nclick 36\nundo\nhalten\n").lines[0]);
-    EXPECT_EQ(replay("aktiv\nrisk 10\n").output.substr(0, 30), R"({"bankroll":10,"limit":null,"w)")
+    EXPECT_EQ(replay("aktiv\nrisk 10\n").output.substr(0, 43), R"({"bankroll":10,"limit":null,"spins":null,"w)")
         << "keys in order";
 }
 
@@ -55,8 +59,23 @@ TEST(RiskCommand, SimulatesBeyondTheSweepRepeatablyAndSaysNothingWithoutAPartie)
     EXPECT_LE(simulated["resultLow"].get<double>(), simulated["expectedResult"].get<double>());
     EXPECT_GE(simulated["resultHigh"].get<double>(), simulated["expectedResult"].get<double>());
     EXPECT_EQ(run.lines[1], simulated) << "the same question, the same answer";
-    EXPECT_EQ(run.lines[2], json::parse(R"({"bankroll": 100, "limit": null, "win": null, "ruin": null,
+    EXPECT_EQ(run.lines[2], json::parse(R"({"bankroll": 100, "limit": null, "spins": null, "win": null, "ruin": null,
                                             "expectedResult": null, "expectedSpins": null, "exact": true})"));
+}
+
+// The smallest capital for a risk: exact for the running partie, simulated for
+// the evening with its interval, and a floor where no capital gets there.
+TEST(CapitalCommand, AnswersThePlayersQuestion)
+{
+    const ReplayRun run = replay("aktiv\ncapital 1\ncapital 1 0 300\ncapital 0.1\n");
+    ASSERT_EQ(run.status, Ok) << run.errors;
+    EXPECT_EQ(run.lines[0], json::parse(R"({"risk": 0.01, "limit": null, "spins": null, "capital": 2769, "exact": true})"));
+    const json& evening = run.lines[1];
+    EXPECT_EQ(evening["exact"], false);
+    EXPECT_LE(evening["low"].get<int>(), 6000);
+    EXPECT_GE(evening["high"].get<int>(), 6000) << "about 6.000, as a plain replay of a million evenings finds";
+    EXPECT_EQ(run.lines[2]["capital"], nullptr);
+    EXPECT_GT(run.lines[2]["floor"].get<double>(), 0.001);
 }
 
 } // namespace tavrel::replay

@@ -26,6 +26,7 @@ struct Apply {
     void operator()(Undo) const { session.undo(); }
     void operator()(Dump) const { out << stateDump(session).dump() << '\n' << std::flush; }
     void operator()(const Risk& r) const { out << riskDump(session.system(), r).dump() << '\n' << std::flush; }
+    void operator()(const Capital& c) const { out << capitalDump(session.system(), c).dump() << '\n' << std::flush; }
     void operator()(const ParticleCommand& c) const { particles.run(c, out); }
 };
 

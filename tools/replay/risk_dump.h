@@ -12,4 +12,9 @@ namespace tavrel::replay {
 // low and high when the figures are simulated.
 nlohmann::ordered_json riskDump(const TavrelSystem& system, const Risk& question);
 
+// The smallest capital for a risk as one JSON object: null when no partie
+// runs; the risk that remains at the largest capital as floor when there is
+// none; the capital's interval as low and high when it is simulated.
+nlohmann::ordered_json capitalDump(const TavrelSystem& system, const Capital& question);
+
 } // namespace tavrel::replay
