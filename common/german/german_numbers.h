@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tavrel::german {
 
@@ -14,5 +15,10 @@ std::string grouped(std::uint64_t value);
 std::string decimal(double value, int decimals);
 // share 0.027 → "2,70 %".
 std::string percent(double share, int decimals = 2);
+
+// A whole number as a German reader may type it, "1.000" as well as "1000":
+// the digits without the points, where every point groups three digits. Any
+// other text comes back as it is, for the caller's parser to refuse.
+std::string withoutGrouping(std::string_view text);
 
 } // namespace tavrel::german
