@@ -208,13 +208,6 @@ TEST(RunFigures, AStopBeforeAnySessionFinishedShowsNoRiskFigure)
         EXPECT_TRUE(ruin.at(key).is_null()) << key;
 }
 
-TEST(RunFigures, TheFairWheelCostsAboutOneThirtySeventhOfTheTurnover)
-{
-    const Report report = makeReport(run(simulatedWheels(40, 20000, 7), 2).totals, {}, false);
-    ASSERT_TRUE(report.resultPerTurnover);
-    EXPECT_NEAR(*report.resultPerTurnover, FairWheelEdge, 0.01);
-}
-
 TEST(Statistics, NearestRankPercentiles)
 {
     Tally hundred;

@@ -39,8 +39,9 @@ Spiel:
   --limit L            Tischlimit in Einheiten je Cheval, 1 bis 2.147.483.647:
                        Eine Partie, die mehr als L Einheiten auf einen Cheval
                        setzen würde, wird vor diesem Coup aufgegeben (Reset,
-                       „System aktiv“); ihr Verlust bleibt im Ergebnis, und der
-                       Coup beginnt eine neue Partie. Vorgabe: kein Limit
+                       „System aktiv“, mit --halten auch „Stufe halten“); ihr
+                       Verlust bleibt im Ergebnis, und der Coup beginnt eine
+                       neue Partie. Vorgabe: kein Limit
   --bankroll B,B,…     Kapital in Einheiten für das Ruinrisiko, jedes ab 1,
                        auch als 1.000 geschrieben
                        (Vorgabe 100,1000,10000,100000,1000000)
