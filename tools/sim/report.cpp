@@ -106,8 +106,7 @@ void writeTextReport(std::ostream& out, const Report& r)
         << "  Partien abgeschlossen     " << right(grouped(t.partiesCompleted), 16) << '\n';
     if (r.play.limit)
         out << "  davon vor dem Tischlimit aufgegeben " << right(grouped(t.partiesGivenUp), 6) << '\n';
-    out
-        << "  Partien offen am Ende     " << right(grouped(t.openLengths.count()), 16);
+    out << "  Partien offen am Ende     " << right(grouped(t.openLengths.count()), 16);
     if (t.openLengths.count() > 0)
         out << "   längste " << figure(r.openLongest) << " Coups, tiefster Saldo " << figure(r.openDeepest);
     out << "\n\n";
