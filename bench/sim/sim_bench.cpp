@@ -20,7 +20,7 @@ void OneSession(benchmark::State& state)
     const auto spins = static_cast<std::uint64_t>(state.range(0));
     std::uint64_t session = 0;
     for (auto _ : state) {
-        Session played(false);
+        Session played(Play{});
         tavrel::FairWheel wheel(1, session++);
         for (std::uint64_t i = 0; i < spins; ++i)
             played.play(wheel.spin());
@@ -40,7 +40,7 @@ void Threads(benchmark::State& state)
     const std::atomic<bool> stop{false};
     for (auto _ : state) {
         std::atomic<std::uint64_t> spinsDone{0};
-        benchmark::DoNotOptimize(runSessions(wheels, false, threads, {stop, spinsDone}).totals.result);
+        benchmark::DoNotOptimize(runSessions(wheels, Play{}, threads, {stop, spinsDone}).totals.result);
     }
     state.counters["spins/s"] = benchmark::Counter(static_cast<double>(wheels.totalSpins() * state.iterations()),
                                                    benchmark::Counter::kIsRate);

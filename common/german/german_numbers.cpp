@@ -70,4 +70,22 @@ std::optional<double> readDecimal(std::string_view text)
     return value;
 }
 
+std::string withoutGrouping(std::string_view text)
+{
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    const std::string_view number = text.substr(sign);
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos || point == 0 || point > 3 || (number.size() - point) % 4 != 0)
+        return std::string(text);
+    std::string digits(text.substr(0, sign));
+    for (std::size_t at = 0; at < number.size(); ++at) {
+        const bool groupPoint = at >= point && (at - point) % 4 == 0;
+        if (groupPoint != (number[at] == '.'))
+            return std::string(text);
+        if (!groupPoint)
+            digits += number[at];
+    }
+    return digits;
+}
+
 } // namespace tavrel::german

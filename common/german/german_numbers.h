@@ -22,4 +22,9 @@ std::string percent(double share, int decimals = 2);
 // a sign or an exponent included.
 std::optional<double> readDecimal(std::string_view text);
 
+// A whole number as a German reader may type it, "1.000" as well as "1000":
+// the digits without the points, where every point groups three digits. Any
+// other text comes back as it is, for the caller's parser to refuse.
+std::string withoutGrouping(std::string_view text);
+
 } // namespace tavrel::german

@@ -1,5 +1,6 @@
-#include "replay_run.h"
 #include "sim.h"
+
+#include "tavrel/partie_rule.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,11 @@ namespace {
 
 using namespace tavrel::sim;
 
-RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false, bool halten = false)
+RunOutcome run(const Wheels& wheels, unsigned threads, bool stopped = false, const Play& play = {})
 {
     const std::atomic<bool> stop{stopped};
     std::atomic<std::uint64_t> spinsDone{0};
-    RunOutcome outcome = runSessions(wheels, halten, threads, {stop, spinsDone});
+    RunOutcome outcome = runSessions(wheels, play, threads, {stop, spinsDone});
     EXPECT_EQ(spinsDone, outcome.totals.spins) << "the progress counts every spin played";
     return outcome;
 }
@@ -29,34 +30,55 @@ Wheels recorded(std::vector<std::vector<std::int16_t>> sessions)
     return {sessions.size(), 0, 0, std::move(sessions)}; // braced: the size is taken first
 }
 
-// The simulation's sums against those of tavrel-replay's rows.
-TEST(Session, SumsMatchTheReplayToolsRowsWithAndWithoutStufeHalten)
+// The ruin by the rule itself, bankroll by bankroll, on the same wheels: a
+// session is ruined at B once a partie asks for a stake larger than B plus its
+// balance; a partie that would pass the table limit is given up by Reset and
+// "System aktiv".
+TEST(RunFigures, RuinCountsEqualAPlainReplayOfTheRule)
 {
-    for (const bool halten : {false, true}) {
-        std::mt19937 wheel(11 + halten);
-        std::vector<std::int16_t> spins(3000);
-        std::ranges::generate(spins, [&] { return std::uniform_int_distribution<std::int16_t>(0, 36)(wheel); });
-        std::string script = halten ? "aktiv\nhalten\n" : "aktiv\n";
-        for (const auto n : spins)
-            script += "click " + std::to_string(n) + "\n";
-        const auto replayed = tavrel::replay::replay(script);
-        ASSERT_EQ(replayed.status, 0) << replayed.errors;
-        const auto& rows = replayed.lines.back().at("rows");
-        ASSERT_EQ(rows.size(), spins.size());
+    const std::vector<std::int64_t> bankrolls{100, 1000, 10'000};
+    constexpr std::uint64_t sessions = 60, spins = 1000, seed = 5;
+    for (const bool halten : {false, true})
+        for (const std::optional<std::int32_t> limit : {std::optional<std::int32_t>(), std::optional<std::int32_t>(8)}) {
+            SCOPED_TRACE(testing::Message() << "halten " << halten << ", limit " << limit.value_or(0));
+            const auto start = [&](tavrel::TavrelSystem& system) {
+                system.switchSystemAktiv();
+                if (halten)
+                    system.switchStufeHalten();
+            };
+            std::vector<std::uint64_t> ruined(bankrolls.size());
+            std::vector<std::uint64_t> givenUp(bankrolls.size());
+            for (std::size_t k = 0; k < bankrolls.size(); ++k)
+                for (std::uint64_t session = 0; session < sessions; ++session) {
+                    const tavrel::OddsQuestion question{bankrolls[k], limit ? *limit : tavrel::OddsQuestion::NoTableLimit};
+                    tavrel::FairWheel wheel(seed, session);
+                    tavrel::TavrelSystem system;
+                    start(system);
+                    bool lost = false;
+                    for (std::uint64_t i = 0; i < spins; ++i) {
+                        const auto& chevals = system.Einsatz_Cheval;
+                        const auto why = tavrel::lostBefore(question, system.Einsatz, *std::ranges::max_element(chevals),
+                                                            std::llround(system.Partie));
+                        lost = lost || why == tavrel::LostBefore::Stake;
+                        if (why == tavrel::LostBefore::TableLimit) {
+                            ++givenUp[k];
+                            system.reset();
+                            start(system);
+                        }
+                        system.spin(wheel.spin());
+                    }
+                    ruined[k] += lost;
+                }
 
-        std::uint64_t ended = 0;
-        std::int64_t turnover = 0, result = 0;
-        for (const auto& row : rows) {
-            const auto cell = [&](int column) { return std::stoll(row.at(column - 1).get<std::string>()); };
-            ended += cell(7) > 0; // a partie ends exactly when its row shows a balance above 0
-            turnover += cell(5);
-            result += cell(6);
+            const RunTotals totals = run(simulatedWheels(sessions, spins, seed), 2, false, {halten, limit}).totals;
+            std::vector<std::uint64_t> counted;
+            for (const RuinRisk& risk : makeReport(totals, bankrolls, false).ruin)
+                counted.push_back(risk.observed->ruinedSessions);
+            EXPECT_EQ(counted, ruined);
+            EXPECT_EQ(std::vector<std::uint64_t>(bankrolls.size(), totals.partiesGivenUp), givenUp);
+            EXPECT_TRUE(ruined[1] > 0 && ruined[1] < sessions) << "a telling case";
+            EXPECT_EQ(totals.partiesGivenUp > 0, limit.has_value());
         }
-        EXPECT_GT(ended, 10u) << "the sequence should end many parties";
-        const RunTotals totals = run(recorded({spins}), 1, false, halten).totals;
-        EXPECT_EQ(std::tuple(totals.partiesCompleted, totals.turnover, totals.result, totals.spins),
-                  std::tuple(ended, turnover, result, spins.size())) << "halten " << halten;
-    }
 }
 
 // Gesamt 2 above its minimum: a miss at 1 unit fits, the next at 2 does not, the hit on 0 (+16) would fit again.
@@ -92,14 +114,19 @@ TEST(Session, AnOverflowOfGesamtStopsTheSessionsFigures)
 
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 {
-    const auto json = [](std::uint64_t seed, unsigned threads) {
-        return reportJson(makeReport(run(simulatedWheels(12, 3000, seed), threads).totals, {100, 10'000}, false));
+    const auto json = [](std::uint64_t seed, unsigned threads, const Play& play = {}) {
+        return reportJson(makeReport(run(simulatedWheels(12, 3000, seed), threads, false, play).totals, {100, 10'000}, false));
     };
     const auto one = json(42, 1);
     for (const unsigned threads : {2u, 5u, 100'000u})
         EXPECT_EQ(json(42, threads), one);
-    EXPECT_EQ(one.at("spins"), 36000);
     EXPECT_NE(json(43, 2), one);
+    // The figures of this seed as they were before the table limit came.
+    const auto halten = json(42, 2, {true, {}});
+    EXPECT_EQ(std::tuple(one.at("turnover"), one.at("result"), one.at("partiesCompleted"), one.at("spins")),
+              std::tuple(19'344'166, -386'206, 1346, 36000));
+    EXPECT_EQ(std::tuple(halten.at("turnover"), halten.at("result"), halten.at("partiesCompleted")),
+              std::tuple(10'582'956, -249'966, 1149));
 }
 
 // Three recorded sessions: 5, 4 ends a partie whose balance was at worst -1;
@@ -108,20 +135,21 @@ TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
 {
     const std::vector<std::int16_t> zeroAfterAHit = {35, 26, 26, 29, 34, 0, 14, 1};
-    Session open(false);
+    Session open(Play{});
     for (const std::int16_t n : zeroAfterAHit)
         open.play(n);
     EXPECT_GT(open.system().Stufe, 1) << "the system stays mid-partie too";
     const auto outcome = run(recorded({{5, 4}, {5, 5, 4}, zeroAfterAHit}), 2);
-    const Report report = makeReport(outcome.totals, {1, 2, 3, 100}, false);
+    const Report report = makeReport(outcome.totals, {2, 3, 6, 100}, false);
     EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.openLongest,
                          report.largestStakeMax), std::tuple(false, 13u, 2u, 8, 8));
     EXPECT_EQ(std::tuple(report.partieLength.p99, report.deepestBalance.median, report.deepestBalance.p99), std::tuple(3, -1, -3));
-    // "Fell below -B" is strict: -3 is not below -3.
+    // What is left pays a stake of exactly its size: 5, 4 asks 2 at -1, 3 of B = 3;
+    // 5, 5, 4 asks 3 at -3, 6 of B = 6.
     std::vector<std::uint64_t> ruined;
     for (const RuinRisk& risk : report.ruin)
         ruined.push_back(risk.observed->ruinedSessions);
-    EXPECT_EQ(ruined, (std::vector<std::uint64_t>{2, 2, 1, 0}));
+    EXPECT_EQ(ruined, (std::vector<std::uint64_t>{3, 2, 1, 0}));
     const auto json = reportJson(report); // also the maxima and open parties the report holds
     EXPECT_EQ(std::tuple(json.at("partieLength").at("max"), json.at("deepestBalance").at("max"), json.at("partiesOpen"),
                          json.at("openParties").at("deepest")),
@@ -153,7 +181,8 @@ TEST(RunFigures, TheTextReportOfASmallRunWorkedOutByHand)
   Ergebnis (Summe der Saldi)                 5
   Ergebnis je Umsatz                   38,46 %   (fairer Kessel: -1/37 = -2,70 %)
 
-  Ruinrisiko: Anteil der Sessions, in denen ein Partie-Saldo unter -B fiel
+  Ruinrisiko: Anteil der Sessions, in denen ein Einsatz den Rest von B überstieg
+  (Rest von B: B plus der Saldo der Partie vor dem Coup; jede Partie hat B von neuem)
          Kapital B      Sessions       Anteil    95-%-Wilson-Intervall
                  5             1     100,00 %    20,65 % – 100,00 %
                 10             0       0,00 %    0,00 % – 79,35 %
@@ -177,13 +206,6 @@ TEST(RunFigures, AStopBeforeAnySessionFinishedShowsNoRiskFigure)
     const auto ruin = reportJson(report).at("ruin").at(0);
     for (const char* key : {"sessions", "share", "low", "high"})
         EXPECT_TRUE(ruin.at(key).is_null()) << key;
-}
-
-TEST(RunFigures, TheFairWheelCostsAboutOneThirtySeventhOfTheTurnover)
-{
-    const Report report = makeReport(run(simulatedWheels(40, 20000, 7), 2).totals, {}, false);
-    ASSERT_TRUE(report.resultPerTurnover);
-    EXPECT_NEAR(*report.resultPerTurnover, FairWheelEdge, 0.01);
 }
 
 TEST(Statistics, NearestRankPercentiles)
@@ -222,12 +244,13 @@ TEST(Statistics, GermanNumbers)
     EXPECT_EQ(std::tuple(percent(-0.00001), sessionsText(0), sessionsText(1000)), std::tuple("0,00 %", "0 Sessions", "1.000 Sessions"));
 }
 
+// Numbers as the report prints them, too.
 TEST(Options, BankrollsAreSortedWithoutDuplicatesAndFlagsAreTaken)
 {
-    const SimOptions options = parseOptions({"--bankroll", "1000000,100,10000,100", "--halten"});
-    EXPECT_EQ(options.bankrolls, (std::vector<std::int64_t>{100, 10'000, 1'000'000}));
-    EXPECT_TRUE(options.stufeHalten);
-    EXPECT_FALSE(parseOptions({}).stufeHalten);
+    const SimOptions options = parseOptions({"--bankroll", "1.000.000,100,10000,100,1.000", "--halten", "--limit", "2.147.483.647"});
+    EXPECT_EQ(options.bankrolls, (std::vector<std::int64_t>{100, 1'000, 10'000, 1'000'000}));
+    EXPECT_EQ(std::tuple(options.play.stufeHalten, options.play.limit), std::tuple(true, 2'147'483'647));
+    EXPECT_EQ(std::tuple(parseOptions({}).play.stufeHalten, parseOptions({}).play.limit), std::tuple(false, std::nullopt));
 }
 
 } // namespace

@@ -204,16 +204,18 @@ bool writeRuinChart(const Report& report, const std::string& path)
     p.setPen(Ink);
     const std::string heading = sessionsText(report.totals.sessions) + ", " + grouped(report.totals.spins) + " Coups"
                                 + (report.seed ? ", fairer Kessel, Seed " + std::to_string(*report.seed) : ", gespielte Coups")
-                                + (report.stufeHalten ? ", mit „Stufe halten“" : "") + (report.partial ? " (abgebrochen)" : "");
+                                + (report.play.stufeHalten ? ", mit „Stufe halten“" : "")
+                                + (report.play.limit ? ", Tischlimit " + grouped(std::int64_t{*report.play.limit}) : "")
+                                + (report.partial ? " (abgebrochen)" : "");
     p.drawText(QRectF(0, 8, Width, 18), Qt::AlignHCenter, text(heading));
 
     const Plot ruin{QRectF(90, 70, 290, 360), decades, false, 0};
-    drawFrame(p, ruin, "Ruinrisiko je Session", "Kapital B in Stücken", "Sessions mit Partie-Saldo unter -B");
+    drawFrame(p, ruin, "Ruinrisiko je Session", "Kapital B in Einheiten", "Sessions mit Einsatz über dem Rest von B");
     drawShareTicks(p, ruin);
     drawRuin(p, ruin, report);
 
     const Plot depth{QRectF(490, 70, 280, 360), decades, true, shareDecades};
-    drawFrame(p, depth, "Tiefe der Partien", "Tiefe x in Stücken", "Partien mit Saldo unter -x");
+    drawFrame(p, depth, "Tiefe der Partien", "Tiefe x in Einheiten", "Partien mit Saldo unter -x");
     drawShareTicks(p, depth);
     drawDepths(p, depth, report.totals.partieDrawdowns);
     drawDeepest(p, depth, report);

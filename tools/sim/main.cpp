@@ -87,7 +87,7 @@ RunOutcome runWithProgress(const Wheels& wheels, const SimOptions& options)
                 line.show(spinsDone.load());
             line.finish();
         });
-    return runSessions(wheels, options.stufeHalten, threads, {interruptRequested, spinsDone});
+    return runSessions(wheels, options.play, threads, {interruptRequested, spinsDone});
 }
 
 } // namespace
@@ -119,7 +119,7 @@ int main(int argc, char** argv)
     Report report = makeReport(outcome.totals, options.bankrolls, outcome.partial);
     if (options.spinFiles.empty())
         report.seed = options.seed;
-    report.stufeHalten = options.stufeHalten;
+    report.play = options.play;
     if (options.json)
         std::cout << reportJson(report).dump(2) << '\n';
     else

@@ -36,7 +36,14 @@ Kessel:
                        --sessions, --spins, --seed.
 Spiel:
   --halten             mit „Stufe halten“
-  --bankroll B,B,…     Kapital in Stücken für das Ruinrisiko, jedes ab 1
+  --limit L            Tischlimit in Einheiten je Cheval, 1 bis 2.147.483.647:
+                       Eine Partie, die mehr als L Einheiten auf einen Cheval
+                       setzen würde, wird vor diesem Coup aufgegeben (Reset,
+                       „System aktiv“, mit --halten auch „Stufe halten“); ihr
+                       Verlust bleibt im Ergebnis, und der Coup beginnt eine
+                       neue Partie. Vorgabe: kein Limit
+  --bankroll B,B,…     Kapital in Einheiten für das Ruinrisiko, jedes ab 1,
+                       auch als 1.000 geschrieben
                        (Vorgabe 100,1000,10000,100000,1000000)
 Ausgabe:
   --threads T          Threads, ab 1; höchstens so viele wie Sessions und 256
@@ -49,8 +56,10 @@ Ausgabe:
   --version            die Version
 
 Perzentile nach dem Nearest-Rank-Verfahren über die abgeschlossenen Partien;
-die äußersten Werte zählen auch die am Ende offenen Partien. Das Ruinrisiko ist
-der Anteil der Sessions, in denen ein Partie-Saldo unter -B fiel, mit
+die äußersten Werte zählen auch die am Ende offenen Partien. Das Kapital B
+steht jeder Partie von ihrem Beginn an frisch zur Verfügung; das Ruinrisiko ist
+der Anteil der Sessions, in denen eine Partie einen Einsatz verlangte, der
+größer war als der Rest von B (B plus der Saldo der Partie vor dem Coup), mit
 95-%-Wilson-Intervall. Hört das Fenster nach einem Überlauf von Gesamt auf
 auszuwerten, zählen die späteren Coups der Session weder im Umsatz noch im
 Ergebnis.
@@ -63,9 +72,11 @@ zeigt die fertigen Sessions.
 template <class T>
 T wholeNumber(const std::string& what, std::string_view text, T lowest, T highest)
 {
+    // As the report prints it, too: "1.000" reads as 1000.
+    const std::string digits = german::withoutGrouping(text);
     T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool complete = !text.empty() && end == text.data() + text.size();
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const bool complete = !digits.empty() && end == digits.data() + digits.size();
     if (complete && error == std::errc{} && value >= lowest && value <= highest)
         return value;
     const bool tooLarge = complete && error == std::errc::result_out_of_range && text.front() != '-';
@@ -195,7 +206,10 @@ SimOptions parseOptions(const std::vector<std::string>& args)
             if (std::count(options.spinFiles.begin(), options.spinFiles.end(), "-") > 1)
                 throw UsageError("--spins-from: die Standardeingabe („-“) lässt sich nur einmal lesen");
         } else if (option == "--halten") {
-            options.stufeHalten = flag();
+            options.play.stufeHalten = flag();
+        } else if (option == "--limit") {
+            options.play.limit = static_cast<std::int32_t>(
+                wholeNumber<std::int64_t>(option, value(), 1, std::numeric_limits<std::int32_t>::max()));
         } else if (option == "--bankroll") {
             options.bankrolls = bankrolls(value());
         } else if (option == "--threads") {

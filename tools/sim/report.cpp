@@ -52,7 +52,7 @@ Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bank
     for (const std::int64_t bankroll : bankrolls) {
         RuinRisk risk{bankroll, std::nullopt};
         if (totals.sessions > 0) {
-            const std::uint64_t ruined = totals.sessionDrawdowns.countAbove(bankroll);
+            const std::uint64_t ruined = totals.capitalNeeds.countAbove(bankroll);
             const ShareInterval interval = wilsonInterval(ruined, totals.sessions);
             risk.observed = {ruined, static_cast<double>(ruined) / static_cast<double>(totals.sessions), interval.low,
                              interval.high};
@@ -93,7 +93,8 @@ void writeTextReport(std::ostream& out, const Report& r)
         out << "ABGEBROCHEN (Strg+C): der Bericht zählt nur die fertigen Sessions\n";
     out << "Tavrel-Simulation: " << sessionsText(t.sessions) << ", "
         << (r.seed ? "fairer Kessel mit einer Null (Seed " + std::to_string(*r.seed) + ")" : std::string("gespielte Coups"))
-        << ", " << (r.stufeHalten ? "mit" : "ohne") << " „Stufe halten“\n\n";
+        << ", " << (r.play.stufeHalten ? "mit" : "ohne") << " „Stufe halten“"
+        << (r.play.limit ? ", Tischlimit " + grouped(std::int64_t{*r.play.limit}) + " Einheiten je Cheval" : "") << "\n\n";
     if (t.firstStopSpin)
         out << "ACHTUNG: In " << sessionsText(t.stoppedSessions)
             << " hörte das Fenster nach einem Überlauf von Gesamt (32 Bit) auf auszuwerten, zuerst bei Coup "
@@ -102,8 +103,10 @@ void writeTextReport(std::ostream& out, const Report& r)
 
     out << "  Coups gespielt            " << right(grouped(t.spins), 16) << '\n'
         << "  davon ausgewertet         " << right(grouped(t.evaluatedSpins), 16) << '\n'
-        << "  Partien abgeschlossen     " << right(grouped(t.partiesCompleted), 16) << '\n'
-        << "  Partien offen am Ende     " << right(grouped(t.openLengths.count()), 16);
+        << "  Partien abgeschlossen     " << right(grouped(t.partiesCompleted), 16) << '\n';
+    if (r.play.limit)
+        out << "  davon vor dem Tischlimit aufgegeben " << right(grouped(t.partiesGivenUp), 6) << '\n';
+    out << "  Partien offen am Ende     " << right(grouped(t.openLengths.count()), 16);
     if (t.openLengths.count() > 0)
         out << "   längste " << figure(r.openLongest) << " Coups, tiefster Saldo " << figure(r.openDeepest);
     out << "\n\n";
@@ -120,7 +123,8 @@ void writeTextReport(std::ostream& out, const Report& r)
         << "  Ergebnis je Umsatz          " << right(r.resultPerTurnover ? percent(*r.resultPerTurnover) : "–", 16)
         << "   (fairer Kessel: -1/37 = " << percent(FairWheelEdge) << ")\n\n";
 
-    out << "  Ruinrisiko: Anteil der Sessions, in denen ein Partie-Saldo unter -B fiel\n"
+    out << "  Ruinrisiko: Anteil der Sessions, in denen ein Einsatz den Rest von B überstieg\n"
+        << "  (Rest von B: B plus der Saldo der Partie vor dem Coup; jede Partie hat B von neuem)\n"
         << "         Kapital B      Sessions       Anteil    95-%-Wilson-Intervall\n";
     for (const RuinRisk& risk : r.ruin) {
         out << right(grouped(risk.bankroll), 18);
@@ -167,13 +171,15 @@ nlohmann::ordered_json reportJson(const Report& r)
     }
     return {
         {"seed", valueOrNull(r.seed)},
-        {"stufeHalten", r.stufeHalten},
+        {"stufeHalten", r.play.stufeHalten},
+        {"limit", valueOrNull(r.play.limit)},
         {"partial", r.partial},
         {"sessions", t.sessions},
         {"spins", t.spins},
         {"evaluatedSpins", t.evaluatedSpins},
         {"evaluationStopped", {{"sessions", t.stoppedSessions}, {"firstSpin", valueOrNull(t.firstStopSpin)}}},
         {"partiesCompleted", t.partiesCompleted},
+        {"partiesGivenUp", t.partiesGivenUp},
         {"partiesOpen", t.openLengths.count()},
         {"openParties", {{"longest", valueOrNull(r.openLongest)}, {"deepest", valueOrNull(r.openDeepest)}}},
         {"partieLength", percentilesJson(r.partieLength)},

@@ -1,6 +1,9 @@
 #include "sim.h"
 
+#include "tavrel/partie_rule.h"
+
 #include <algorithm>
+#include <cmath>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -8,10 +11,11 @@
 
 namespace tavrel::sim {
 
-Session::Session(bool stufeHalten)
+Session::Session(const Play& play)
+    : play_(play)
 {
     system_.switchSystemAktiv();
-    if (stufeHalten)
+    if (play_.stufeHalten)
         system_.switchStufeHalten();
 }
 
@@ -20,9 +24,28 @@ Session::Session(const TavrelSystem& start)
 {
 }
 
+namespace {
+
+// Only the table limit: what each bankroll can pay is counted from the
+// session's capital need afterwards.
+bool passesTableLimit(const TavrelSystem& system, const Play& play)
+{
+    if (!play.limit || !system.partieRuns())
+        return false;
+    const OddsQuestion question{.bankroll = std::numeric_limits<std::int64_t>::max(), .tableLimit = *play.limit};
+    const auto& chevals = system.Einsatz_Cheval;
+    return lostBefore(question, system.Einsatz, *std::max_element(chevals.begin(), chevals.end()),
+                      std::llround(system.Partie)) == LostBefore::TableLimit;
+}
+
+} // namespace
+
 void Session::play(std::int16_t number)
 {
+    if (!stoppedAt_ && passesTableLimit(system_, play_))
+        giveUpPartie();
     const bool partieRan = system_.partieRuns();
+    const std::int64_t balanceBefore = std::llround(system_.Partie);
     const std::int32_t coupsBefore = system_.Anzahl_Coups;
     const CoupRow row = system_.spin(number);
     ++own_.spins;
@@ -42,18 +65,32 @@ void Session::play(std::int16_t number)
     own_.turnover += row.einsatz;
     own_.result += static_cast<std::int64_t>(row.saldo);
     largestStake_ = std::max<std::int64_t>(largestStake_, row.einsatz);
-    sessionLowest_ = std::min(sessionLowest_, partie);
+    capitalNeed_ = std::max(capitalNeed_, capitalNeeded(row.einsatz, balanceBefore));
 
     partieLowest_ = partieSpins_ == 0 ? partie : std::min(partieLowest_, partie);
     ++partieSpins_;
-    // A partie ends when its row shows a balance above 0 and the system has
-    // set the balance back for the next one.
-    if (partie > 0 && system_.Partie == 0) {
-        ++own_.partiesCompleted;
-        own_.partieLengths.add(static_cast<std::int64_t>(partieSpins_));
-        own_.partieDrawdowns.add(-partieLowest_);
-        partieSpins_ = 0;
-    }
+    // The system has ended a won partie and set the balance back for the next.
+    if (partieWon(partie) && system_.Partie == 0)
+        endPartie();
+}
+
+void Session::endPartie()
+{
+    ++own_.partiesCompleted;
+    own_.partieLengths.add(static_cast<std::int64_t>(partieSpins_));
+    own_.partieDrawdowns.add(-partieLowest_);
+    partieSpins_ = 0;
+}
+
+// The player's own events: the partie's loss stays in Gesamt and in the result.
+void Session::giveUpPartie()
+{
+    ++own_.partiesGivenUp;
+    endPartie();
+    system_.reset();
+    system_.switchSystemAktiv();
+    if (play_.stufeHalten)
+        system_.switchStufeHalten();
 }
 
 void Session::finishInto(RunTotals& totals) const
@@ -66,7 +103,7 @@ void Session::finishInto(RunTotals& totals) const
     }
     if (own_.evaluatedSpins > 0) {
         totals.largestStakes.add(largestStake_);
-        totals.sessionDrawdowns.add(-sessionLowest_);
+        totals.capitalNeeds.add(capitalNeed_);
     }
     if (stoppedAt_) {
         ++totals.stoppedSessions;
@@ -81,9 +118,9 @@ namespace {
 constexpr std::uint64_t Block = 4096;
 
 // Plays session `index`; false if the stop request cut it short.
-bool playSession(const Wheels& wheels, std::uint64_t index, bool stufeHalten, RunControl control, RunTotals& totals)
+bool playSession(const Wheels& wheels, std::uint64_t index, const Play& rules, RunControl control, RunTotals& totals)
 {
-    Session session(stufeHalten);
+    Session session(rules);
     const auto play = [&](std::uint64_t count, auto&& nextNumber) {
         for (std::uint64_t done = 0; done < count;) {
             if (control.stop.load(std::memory_order_relaxed))
@@ -112,7 +149,7 @@ bool playSession(const Wheels& wheels, std::uint64_t index, bool stufeHalten, Ru
 
 } // namespace
 
-RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads, RunControl control)
+RunOutcome runSessions(const Wheels& wheels, const Play& play, unsigned threads, RunControl control)
 {
     std::atomic<std::uint64_t> nextSession{0};
     RunOutcome outcome;
@@ -121,7 +158,7 @@ RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads,
     auto worker = [&] {
         RunTotals own;
         for (std::uint64_t index; (index = nextSession.fetch_add(1)) < wheels.sessions;) {
-            if (!playSession(wheels, index, stufeHalten, control, own))
+            if (!playSession(wheels, index, play, control, own))
                 break;
         }
         const std::lock_guard lock(merging);

@@ -32,6 +32,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// How every session is played: with or without "Stufe halten", and the table
+// limit in units per cheval before which a partie is given up.
+struct Play {
+    bool stufeHalten = false;
+    std::optional<std::int32_t> limit;
+};
+
 // ---- Options (options.cpp)
 
 struct SimOptions {
@@ -39,7 +46,7 @@ struct SimOptions {
     std::int64_t spins = 30000;
     std::uint64_t seed = 1;
     std::vector<std::string> spinFiles; // recorded wheels, one session each; "-" is standard input
-    bool stufeHalten = false;
+    Play play;
     std::vector<std::int64_t> bankrolls{100, 1'000, 10'000, 100'000, 1'000'000}; // ascending, no duplicates
     unsigned threads = 0; // 0: every core
     bool json = false;
@@ -56,7 +63,8 @@ SimOptions parseOptions(const std::vector<std::string>& args);
 extern const char* const HelpText;
 
 // The one way a number is read, from the command line or a spin file: a whole
-// number from lowest to highest, or a UsageError that names `what` and the range.
+// number from lowest to highest, its thousands grouped by points or not, or a
+// UsageError that names `what` and the range.
 template <class T>
 T wholeNumber(const std::string& what, std::string_view text, T lowest, T highest = std::numeric_limits<T>::max());
 
@@ -119,7 +127,8 @@ struct RunTotals {
     std::uint64_t sessions = 0;
     std::uint64_t spins = 0;          // clicks on the tableau
     std::uint64_t evaluatedSpins = 0; // rows written before any stop
-    std::uint64_t partiesCompleted = 0;
+    std::uint64_t partiesCompleted = 0; // won, or given up at the table limit
+    std::uint64_t partiesGivenUp = 0;
     std::int64_t turnover = 0; // sum of the stakes
     std::int64_t result = 0;   // sum of the spins' Saldo
     Tally partieLengths;       // evaluated spins per completed partie
@@ -127,7 +136,9 @@ struct RunTotals {
     Tally openLengths;         // the same for the partie open at a session's end
     Tally openDrawdowns;
     Tally largestStakes;       // per session, the largest stake of one spin
-    Tally sessionDrawdowns;    // per session, minus the lowest balance any partie showed
+    // Per session, the most capital any of its spins asked of a partie: the
+    // session is ruined at every bankroll below it.
+    Tally capitalNeeds;
     // Sessions whose evaluation an overflow of Gesamt stopped, and the earliest
     // spin of its session at which one did.
     std::uint64_t stoppedSessions = 0;
@@ -140,12 +151,13 @@ struct RunTotals {
 // ---- A run over sessions (run.cpp)
 
 // One session: the betting system, switched on as a player starts, and the
-// running partie's figures taken from the row each spin returns. Once a spin
-// goes unevaluated while a partie runs, the window has stopped evaluating:
-// later spins are counted and add nothing else.
+// running partie's figures taken from the row each spin returns. A partie that
+// would pass the table limit is given up before that spin, as a player would.
+// Once a spin goes unevaluated while a partie runs, the window has stopped
+// evaluating: later spins are counted and add nothing else.
 class Session {
 public:
-    explicit Session(bool stufeHalten);
+    explicit Session(const Play& play);
     // Goes on from a system as it stands; it counts as switched on.
     explicit Session(const TavrelSystem& start);
 
@@ -156,13 +168,16 @@ public:
     const TavrelSystem& system() const { return system_; }
 
 private:
+    void endPartie();
+    void giveUpPartie();
+
+    Play play_;
     TavrelSystem system_;
     RunTotals own_;
     std::optional<std::uint64_t> stoppedAt_;
     std::uint64_t partieSpins_ = 0;
     std::int64_t partieLowest_ = 0;
-    // From 0: a stake is at least 1, and the ruin only asks for balances below -1.
-    std::int64_t sessionLowest_ = 0;
+    std::int64_t capitalNeed_ = 0;
     std::int64_t largestStake_ = 0;
 };
 
@@ -183,7 +198,7 @@ inline constexpr unsigned MaxThreads = 256;
 
 // Plays every session on its own system, spread over the threads. A session cut
 // short by the stop request counts for nothing.
-RunOutcome runSessions(const Wheels& wheels, bool stufeHalten, unsigned threads, RunControl control);
+RunOutcome runSessions(const Wheels& wheels, const Play& play, unsigned threads, RunControl control);
 
 // ---- The report (report.cpp)
 
@@ -199,7 +214,7 @@ struct Percentiles {
 struct RuinRisk {
     std::int64_t bankroll;
     struct Observed {
-        std::uint64_t ruinedSessions; // a partie balance fell below -bankroll
+        std::uint64_t ruinedSessions; // a partie asked for more than was left of the bankroll
         double share, low, high;      // with the 95 % Wilson score interval
     };
     std::optional<Observed> observed; // empty before any session finished
@@ -208,7 +223,7 @@ struct RuinRisk {
 // The figures of a run, ready to be printed or drawn.
 struct Report {
     std::optional<std::uint64_t> seed; // empty for recorded spins
-    bool stufeHalten = false;
+    Play play;
     bool partial = false;
     RunTotals totals; // the counts and sums as played
     std::optional<double> resultPerTurnover; // empty without any stake

@@ -52,6 +52,7 @@ void RunTotals::merge(const RunTotals& other)
     spins += other.spins;
     evaluatedSpins += other.evaluatedSpins;
     partiesCompleted += other.partiesCompleted;
+    partiesGivenUp += other.partiesGivenUp;
     turnover += other.turnover;
     result += other.result;
     partieLengths.merge(other.partieLengths);
@@ -59,7 +60,7 @@ void RunTotals::merge(const RunTotals& other)
     openLengths.merge(other.openLengths);
     openDrawdowns.merge(other.openDrawdowns);
     largestStakes.merge(other.largestStakes);
-    sessionDrawdowns.merge(other.sessionDrawdowns);
+    capitalNeeds.merge(other.capitalNeeds);
     stoppedSessions += other.stoppedSessions;
     if (other.firstStopSpin)
         firstStopSpin = std::min(firstStopSpin.value_or(*other.firstStopSpin), *other.firstStopSpin);
