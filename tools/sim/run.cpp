@@ -32,7 +32,7 @@ bool passesTableLimit(const TavrelSystem& system, const Play& play)
 {
     if (!play.limit || !system.partieRuns())
         return false;
-    const OddsQuestion question{.bankroll = std::numeric_limits<std::int64_t>::max(), .tableLimit = *play.limit};
+    const OddsQuestion question(std::numeric_limits<std::int64_t>::max(), *play.limit);
     const auto& chevals = system.Einsatz_Cheval;
     return lostBefore(question, system.Einsatz, *std::max_element(chevals.begin(), chevals.end()),
                       std::llround(system.Partie)) == LostBefore::TableLimit;
