@@ -35,7 +35,6 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
     addEinsatzFrame(controls_, client);
     addEinstellungenFrame(controls_, client);
     addSatztabelleFrame(controls_, session_, client);
-    addAktivePleinsFrame(controls_, client);
     setCentralWidget(client);
     new KeyboardSpinEntry(this, controls_.cells, digitPause);
 
