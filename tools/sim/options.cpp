@@ -51,9 +51,8 @@ Ausgabe:
 Perzentile nach dem Nearest-Rank-Verfahren über die abgeschlossenen Partien;
 die äußersten Werte zählen auch die am Ende offenen Partien. Das Ruinrisiko ist
 der Anteil der Sessions, in denen ein Partie-Saldo unter -B fiel, mit
-95-%-Wilson-Intervall. Hört das Fenster nach einem Überlauf von Gesamt auf
-auszuwerten, zählen die späteren Coups der Session weder im Umsatz noch im
-Ergebnis.
+95-%-Wilson-Intervall. Endet die Auswertung nach einem Überlauf von Gesamt,
+zählen die späteren Coups der Session weder im Umsatz noch im Ergebnis.
 
 Exit-Status: 0 fertig; 1 Bild nicht geschrieben; 2 fehlerhafte Eingabe (eine
 Zeile auf stderr, vor dem ersten Coup); 130 mit Strg+C abgebrochen, der Bericht
