@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 
 using namespace tavrel::about;
 
@@ -95,15 +94,13 @@ private slots:
     // Last: the exit it asks for stays with the thread's event loops.
     void closingTheBoxEndsTheLoopAndAsksTheApplicationToExit()
     {
-        // Time passes only in the box's waits; at 300 ms the player closes the box.
-        struct ClosingClock : FrameClock {
+        struct ClosingClock : FrameClock { // time passes only in the box's waits; at 300 ms the player closes it
             QWidget* box = nullptr;
             Millisecond at{};
             Millisecond now() override { return at; }
             void sleepUntil(Millisecond wake) override
             {
-                at = wake;
-                if (at.time_since_epoch() == std::chrono::milliseconds(300))
+                if ((at = wake).time_since_epoch().count() == 300)
                     QTimer::singleShot(0, box, &QWidget::close);
             }
         } clock;

@@ -44,15 +44,13 @@ protected:
     void SetUp() override
     {
         fs::create_directories(dir);
-        if (getuid() != 0)
-            return;
-        fs::permissions(dir, fs::perms(0755));
-        fs::copy_file(TAVREL_SIM_PATH, sim = dir / "tavrel-sim");
-        fs::permissions(sim, fs::perms(0755));
-        user = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        if (getuid() == 0) {
+            fs::permissions(dir, fs::perms(0755));
+            fs::copy_file(TAVREL_SIM_PATH, sim = dir / "tavrel-sim");
+            fs::permissions(sim, fs::perms(0755));
+            user = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        }
     }
-    // A temporary folder that nobody cannot enter (TMPDIR set to a private one) keeps the copy out of reach.
-    bool nobodyCannotRunIt() { return !user.empty() && std::system((user + "test -x " + sim.string()).c_str()) != 0; }
     void TearDown() override { fs::remove_all(dir); }
 
     fs::path file(const std::string& name, const std::string& text)
@@ -72,8 +70,6 @@ protected:
 
 TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
 {
-    if (nobodyCannotRunIt())
-        GTEST_SKIP() << "user 65534 cannot reach " << dir;
     const auto outside = file("outside.txt", "1, 2\n3 37 4\n").string();
     const auto minus = file("minus.txt", "1 -1\n").string();
     const auto letters = file("letters.txt", "1,2,x3\n").string();
@@ -181,8 +177,6 @@ TEST_F(SimTool, TheChartOfASimulatedRun)
 
 TEST_F(SimTool, ThreadsThatCannotStartGiveAGermanLineAndTheSameReport)
 {
-    if (nobodyCannotRunIt())
-        GTEST_SKIP() << "user 65534 cannot reach " << dir;
     const std::string args = "--json --threads 4 --sessions 8 --spins 500";
     // Nor could LeakSanitizer's thread at the end, in the sanitizer build.
     const ToolRun limited = runTool(args, "/dev/null", user + "env ASAN_OPTIONS=detect_leaks=0 prlimit --nproc=1 ");

@@ -56,18 +56,14 @@ struct WindowFixture {
             press(Qt::Key(Qt::Key_0 + digit.digitValue()));
     }
 
-    // What the session says the controls show; its plein flags are shown by no control.
-    tavrel::ControlsSnapshot expected() const
-    {
-        tavrel::ControlsSnapshot s = tavrel::controlsShowing(session.system(), session.rowCount());
-        s.check = {};
-        return s;
-    }
+    // What the session says the controls show.
+    tavrel::ControlsSnapshot expected() const { return tavrel::controlsShowing(session.system(), session.rowCount()); }
 
     // What the widgets show, read back into the core's own snapshot type.
     tavrel::ControlsSnapshot shown() const
     {
         tavrel::ControlsSnapshot s;
+        s.check = expected().check; // no control shows the plein flags
         const auto* list = control<QListWidget>("pleinList");
         for (int i = 0; i < list->count(); ++i)
             s.list.push_back(list->item(i)->text().toStdString());
