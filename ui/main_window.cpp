@@ -22,10 +22,6 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
 {
     setObjectName("mainWindow");
     setWindowTitle("Orrin Tavrel V1.0");
-    // Decoding the icon takes a fifth of the window's construction, so it
-    // waits until the window has been painted. Named as PNG, so that Qt does
-    // not load every image plugin to find out.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QPixmap(":/tavrel.png", "PNG"))); });
     setFont(fonts::msSansSerif(8.25));
 
     auto* client = new QWidget(this);
@@ -35,7 +31,6 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
     addEinsatzFrame(controls_, client);
     addEinstellungenFrame(controls_, client);
     addSatztabelleFrame(controls_, session_, client);
-    addAktivePleinsFrame(controls_, client);
     setCentralWidget(client);
     new KeyboardSpinEntry(this, controls_.cells, digitPause);
 
@@ -101,6 +96,19 @@ void MainWindow::quit()
             window->close();
     close();
     QCoreApplication::exit(0);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // Decoding the icon takes a fifth of the window's construction, so it
+    // waits until the window has been painted: a timer of its own would run
+    // first, before the display asks for the paint. Named as PNG, so that Qt
+    // does not load every image plugin to find out.
+    if (event->type() == QEvent::Paint && !iconSet_) {
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QPixmap(":/tavrel.png", "PNG"))); });
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::hideEvent(QHideEvent* event)

@@ -31,6 +31,7 @@ signals:
     void infoRequested();
 
 protected:
+    bool event(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -49,6 +50,7 @@ private:
     WindowControls controls_;
     QAction* undoAction_ = nullptr;
     RiskWindow* risk_ = nullptr; // made when first asked for
+    bool iconSet_ = false;
 };
 
 } // namespace tavrel::ui

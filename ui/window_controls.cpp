@@ -4,7 +4,6 @@
 #include "tableau_cell.h"
 #include "switch_box.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 
@@ -47,7 +46,6 @@ void WindowControls::show(const ControlsSnapshot& shown)
     for (int n = 0; n < NumberCount; ++n) {
         cells[n]->setCellNumberColor(toQColor(shown.cells[n].numberColor));
         cells[n]->setCellBackColor(toQColor(shown.cells[n].backColor));
-        pleinBoxes[n]->setChecked(shown.check[n] == 1);
     }
     showList(pleinList, shown.list);
     for (int k = 0; k < ChevalCount; ++k)

@@ -5,7 +5,6 @@
 
 #include <QList>
 
-class QCheckBox;
 class QLabel;
 class QListWidget;
 class QWidget;
@@ -25,7 +24,6 @@ struct WindowControls {
     QLabel* pleins = nullptr;
     QLabel* stufe = nullptr;
     QList<SwitchBox*> switches; // "System aktiv", "Stufe halten"
-    QList<QCheckBox*> pleinBoxes; // by number, hidden from the player
     StakeTable* stakeTable = nullptr;
 
     // Makes every control show `shown`, touching only what differs.
@@ -43,7 +41,5 @@ void addEinsatzFrame(WindowControls& controls, QWidget* parent);
 void addEinstellungenFrame(WindowControls& controls, QWidget* parent);
 // "Satztabelle": the stake table of the session's rows.
 void addSatztabelleFrame(WindowControls& controls, const PlayerSession& session, QWidget* parent);
-// "aktive Pleins": the plein flags, hidden from the player.
-void addAktivePleinsFrame(WindowControls& controls, QWidget* parent);
 
 } // namespace tavrel::ui

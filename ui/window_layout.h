@@ -6,7 +6,8 @@
 
 namespace tavrel::ui {
 
-// The main window is laid out in twips, as it was designed.
+// A control's place in the main window, given in twips like every length of
+// the layout, in whole pixels.
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};

@@ -1,41 +1,44 @@
 #include "animation/tick_count.h"
 
-#include <chrono>
 #include <thread>
 
 namespace tavrel::about {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using Millisecond = std::chrono::time_point<Clock, std::chrono::milliseconds>;
+class SteadyClock : public FrameClock {
+public:
+    Millisecond now() override { return std::chrono::floor<std::chrono::milliseconds>(std::chrono::steady_clock::now()); }
+    void sleepUntil(Millisecond wake) override { std::this_thread::sleep_until(wake); }
+};
 
-Millisecond currentMillisecond()
-{
-    return std::chrono::floor<std::chrono::milliseconds>(Clock::now());
-}
-
-std::uint32_t counterAt(Millisecond at)
+std::uint32_t counterAt(FrameClock::Millisecond at)
 {
     return static_cast<std::uint32_t>(at.time_since_epoch().count());
 }
 
 } // namespace
 
-std::uint32_t GetTickCount()
+FrameClock& steadyClock()
 {
-    return counterAt(currentMillisecond());
+    static SteadyClock clock;
+    return clock;
 }
 
-void waitSince(std::uint32_t start, std::uint32_t milliseconds)
+std::uint32_t GetTickCount(FrameClock& clock)
+{
+    return counterAt(clock.now());
+}
+
+void waitSince(std::uint32_t start, std::uint32_t milliseconds, FrameClock& clock)
 {
     while (true) {
-        const Millisecond now = currentMillisecond();
+        const FrameClock::Millisecond now = clock.now();
         const std::uint32_t elapsed = ticksBetween(start, counterAt(now));
         if (elapsed >= milliseconds)
             return;
         // The counter reaches the deadline at the start of that millisecond.
-        std::this_thread::sleep_until(now + std::chrono::milliseconds(milliseconds - elapsed));
+        clock.sleepUntil(now + std::chrono::milliseconds(milliseconds - elapsed));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "window/about_box.h"
 
-#include "animation/tick_count.h"
 #include "fonts/fonts.h"
 #include "units/twips.h"
 
@@ -21,9 +20,10 @@ constexpr std::uint32_t framePeriodMs = 10;
 
 } // namespace
 
-AboutBox::AboutBox(QWidget* parent)
+AboutBox::AboutBox(QWidget* parent, FrameClock& clock)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
+    , clock_(clock)
     , frame_(QSize(areaWidth, areaHeight), QColor(192, 255, 255), QImage(":/info.jpg"))
 {
     setObjectName("aboutBox");
@@ -52,9 +52,9 @@ void AboutBox::runUntilClosed()
 {
     startAnimation();
     while (animation_.Running) {
-        const std::uint32_t t0 = GetTickCount();
+        const std::uint32_t t0 = GetTickCount(clock_);
         runFrame();
-        waitSince(t0, framePeriodMs);
+        waitSince(t0, framePeriodMs, clock_);
         QCoreApplication::processEvents();
     }
     // However the loop was stopped, the program ends with it.

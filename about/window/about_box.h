@@ -1,6 +1,7 @@
 #pragma once
 
 #include "animation/info_animation.h"
+#include "animation/tick_count.h"
 #include "window/frame_image.h"
 
 #include <QWidget>
@@ -13,7 +14,8 @@ class AboutBox : public QWidget, private AnimationPlatform {
     Q_OBJECT
 
 public:
-    explicit AboutBox(QWidget* parent = nullptr);
+    // `clock` paces the frames.
+    explicit AboutBox(QWidget* parent = nullptr, FrameClock& clock = steadyClock());
 
     // Shows the box and animates it, a frame at least every 10 ms with the
     // pending events processed once in between, until the box is closed; then
@@ -44,6 +46,7 @@ private:
 
     void addLabel(const char* name, const QString& text, int top, int width);
 
+    FrameClock& clock_;
     InfoAnimation animation_;
     FrameImage frame_;
 };

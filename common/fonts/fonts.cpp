@@ -8,7 +8,8 @@ namespace tavrel::fonts {
 
 namespace {
 
-// Metric-compatible with Arial, close to both originals in width.
+// Metric-compatible with Arial and packaged by every distribution: captions
+// keep the widths the controls are sized for on any system.
 const char* const SansFamily = "Liberation Sans";
 
 QFont sans(double points)

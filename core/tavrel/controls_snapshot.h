@@ -28,7 +28,8 @@ struct ControlsSnapshot {
     };
 
     std::vector<std::string> list;                 // the active pleins, in order
-    std::array<std::int32_t, NumberCount> check{}; // 1 = the number is an active plein
+    // 1 = the number is an active plein; no control shows it, tavrel-replay's dump does
+    std::array<std::int32_t, NumberCount> check{};
     std::array<Cell, NumberCount> cells{};         // the tableau's colours
     std::array<Label, ChevalCount> chevals{};
     Label pleins;

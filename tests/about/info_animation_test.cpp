@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace tavrel::about;
@@ -35,15 +35,18 @@ std::pair<int, int> startOf(const tavrel::PartikelSystem2::Partikel& p)
     return {(p.PosX - p.TravelX) / 255, (p.PosY - p.TravelY) / 255};
 }
 
-// A wait of 10 from `back` ticks ago: the real milliseconds taken and the ticks since the start.
-std::pair<double, std::uint32_t> waitFrom(std::uint32_t back)
-{
-    const auto real = std::chrono::steady_clock::now();
-    const std::uint32_t start = GetTickCount() - back;
-    waitSince(start, 10);
-    return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - real).count(),
-            ticksBetween(start, GetTickCount())};
-}
+// Time moves only in sleeps, which are logged; a sleep can be set to wake early.
+struct ScriptedClock : FrameClock {
+    Millisecond at{std::chrono::milliseconds((1LL << 32) + 4)}; // just past a wrap of the counter
+    std::chrono::milliseconds early{0};
+    std::vector<Millisecond> wakes;
+    Millisecond now() override { return at; }
+    void sleepUntil(Millisecond wake) override
+    {
+        wakes.push_back(wake);
+        at = wake - std::exchange(early, {});
+    }
+};
 
 } // namespace
 
@@ -92,21 +95,17 @@ TEST(InfoAnimation, HeldButtonAddsOneWhiteParticlePerFrameLeftOfThePointer)
     EXPECT_EQ(animation.Liste.Count, 2 * 6 + 5);
 }
 
-TEST(TickCount, WaitSleepsUntilTheCounterIsTenPastTheStart)
+TEST(TickCount, WaitSleepsUntilTheCounterIsTenPastTheStartAndChecksAgainOnWaking)
 {
-    // The quickest of a few tries keeps a busy machine's preemptions out of the measurement.
-    double fromEarlier = 1e9, fromAhead = 1e9;
-    std::uint32_t fewestTicks = UINT32_MAX;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const auto [waited, ticks] = waitFrom(7);
-        fromEarlier = std::min(fromEarlier, waited);
-        fewestTicks = std::min(fewestTicks, ticks);
-        fromAhead = std::min(fromAhead, waitFrom(std::uint32_t(-5)).first + waitFrom(0x80000000u).first);
-    }
-    EXPECT_EQ(fewestTicks, 10u); // never fewer, and not a tick longer than needed
-    EXPECT_LT(fromEarlier, 6.0); // 3 ms were left
-    EXPECT_LT(fromAhead, 5.0);   // a start ahead looks long past, as across a wrap: no wait
-    const std::clock_t cpuBefore = std::clock();
-    waitSince(GetTickCount(), 300);
-    EXPECT_LT(static_cast<double>(std::clock() - cpuBefore) * 1000 / CLOCKS_PER_SEC, 30.0) << "spinning";
+    ScriptedClock clock;
+    const std::uint32_t start = GetTickCount(clock) - 7; // before the wrap
+    clock.early = std::chrono::milliseconds(2);
+    waitSince(start, 10, clock);
+    const ScriptedClock::Millisecond due{std::chrono::milliseconds((1LL << 32) + 7)};
+    EXPECT_EQ(clock.wakes, std::vector({due, due}));
+    EXPECT_EQ(ticksBetween(start, GetTickCount(clock)), 10u);
+    // A start ahead looks long past, as across a wrap: no wait.
+    for (const std::uint32_t ahead : {5u, 0x80000000u})
+        waitSince(GetTickCount(clock) + ahead, 10, clock);
+    EXPECT_EQ(clock.wakes.size(), 2u);
 }

@@ -36,10 +36,21 @@ class SimTool : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("tavrel-sim-test-" + std::to_string(getpid()));
 
-    // Root passes every permission and thread limit: the tool runs as nobody then.
-    const std::string user = getuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    fs::path sim = TAVREL_SIM_PATH;
+    std::string user; // the prefix that runs a command as nobody, for root
 
-    void SetUp() override { fs::create_directories(dir); }
+    // Root passes every permission and thread limit: the tool runs as nobody
+    // then, from a copy that nobody can reach wherever the build lies.
+    void SetUp() override
+    {
+        fs::create_directories(dir);
+        if (getuid() == 0) {
+            fs::permissions(dir, fs::perms(0755));
+            fs::copy_file(TAVREL_SIM_PATH, sim = dir / "tavrel-sim");
+            fs::permissions(sim, fs::perms(0755));
+            user = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        }
+    }
     void TearDown() override { fs::remove_all(dir); }
 
     fs::path file(const std::string& name, const std::string& text)
@@ -50,7 +61,7 @@ protected:
 
     ToolRun runTool(const std::string& args, const std::string& input = "/dev/null", const std::string& prefix = "")
     {
-        const std::string command = prefix + TAVREL_SIM_PATH + " " + args + " >" + (dir / "out").string() + " 2>"
+        const std::string command = prefix + sim.string() + " " + args + " >" + (dir / "out").string() + " 2>"
                                     + (dir / "err").string() + " <" + input;
         const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), contents(dir / "out"), contents(dir / "err")};

@@ -13,7 +13,7 @@ class WindowTest : public QObject {
 
 private slots:
     // Its layout and colours are in the reference picture below.
-    void opensWithTheModelsAndTheMenuAsDesigned()
+    void opensWithTheModelsAndTheMenu()
     {
         WindowFixture f;
         QCOMPARE(f.window.windowTitle(), QString("Orrin Tavrel V1.0"));

@@ -60,8 +60,8 @@ die äußersten Werte zählen auch die am Ende offenen Partien. Das Kapital B
 steht jeder Partie von ihrem Beginn an frisch zur Verfügung; das Ruinrisiko ist
 der Anteil der Sessions, in denen eine Partie einen Einsatz verlangte, der
 größer war als der Rest von B (B plus der Saldo der Partie vor dem Coup), mit
-95-%-Wilson-Intervall. Hört das Fenster nach einem Überlauf von Gesamt auf
-auszuwerten, zählen die späteren Coups der Session weder im Umsatz noch im
+95-%-Wilson-Intervall. Endet die Auswertung nach einem Überlauf von Gesamt,
+zählen die späteren Coups der Session weder im Umsatz noch im
 Ergebnis.
 
 Exit-Status: 0 fertig; 1 Bild nicht geschrieben; 2 fehlerhafte Eingabe (eine

@@ -97,7 +97,7 @@ void writeTextReport(std::ostream& out, const Report& r)
         << (r.play.limit ? ", Tischlimit " + grouped(std::int64_t{*r.play.limit}) + " Einheiten je Cheval" : "") << "\n\n";
     if (t.firstStopSpin)
         out << "ACHTUNG: In " << sessionsText(t.stoppedSessions)
-            << " hörte das Fenster nach einem Überlauf von Gesamt (32 Bit) auf auszuwerten, zuerst bei Coup "
+            << " endete die Auswertung nach einem Überlauf von Gesamt (32 Bit), zuerst bei Coup "
             << grouped(*t.firstStopSpin) << ".\nDie späteren Coups " << (t.stoppedSessions == 1 ? "dieser Session" : "dieser Sessions")
             << " zählen weder im Umsatz noch im Ergebnis, noch in den Partien.\n\n";
 
