@@ -1,6 +1,7 @@
 #include "click_timing.h"
 #include "first_paint_timing.h"
 #include "fonts/fonts.h"
+#include "open_timing.h"
 #include "undo_timing.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
                 many / screenful);
 
     timeUndos(100000, 200);
+    timeOpening(100000, 5);
 
     std::vector<double> window, empty;
     for (int run = 0; run < 5; ++run) {
