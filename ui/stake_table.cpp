@@ -257,9 +257,17 @@ void StakeTable::showAnew()
 void StakeTable::fitColumns()
 {
     widths_.follow(session_.rows());
-    for (int c = 0; c < StakeColumnCount; ++c)
-        if (columnWidth(c) != widths_.width(c))
+    bool resized = false;
+    for (int c = 0; c < StakeColumnCount; ++c) {
+        if (columnWidth(c) != widths_.width(c)) {
             horizontalHeader()->resizeSection(c, widths_.width(c));
+            resized = true;
+        }
+    }
+    // The sideways scroll bar comes or goes now, not at the next layout, so
+    // that the newest row is scrolled into the view as high as it will be.
+    if (resized)
+        updateGeometries();
 }
 
 void StakeTable::showNewest()

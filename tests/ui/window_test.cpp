@@ -148,6 +148,8 @@ private slots:
         QCOMPARE(late.label("chevalLabel_9")->text(), QString("25,28= 2000"));
         for (QLabel* label : late.window.findChildren<QLabel*>(QRegularExpression("Label")))
             QCOMPARE(label->visibleRegion(), QRegion(label->rect()));
+        QVERIFY(late.grid()->horizontalScrollBar()->isVisible());
+        QVERIFY(late.grid()->viewport()->rect().contains(late.grid()->visualRect(late.grid()->currentIndex())));
     }
 
     void risikoOpensBesideTheWindowAndFollowsItsEvents()
