@@ -58,30 +58,4 @@ TEST(EveningFile, TheStandingSpinsAreTheClicksLessThoseAnUndoTookBack)
     EXPECT_EQ(standingSpins(read.events), (std::vector<std::int16_t>{5, 7, 0}));
 }
 
-TEST(EveningFile, ATextThatIsNoEveningNamesItsLineAndWhy)
-{
-    const std::string head = "# Tavrel-Abend\n";
-    const struct {
-        std::string text;
-        std::size_t line;
-        std::string reason;
-    } cases[] = {
-        {"", 0, "leer"},
-        {"click 5\n", 1, "kein gespeicherter Abend"},
-        {std::string("\x89PNG\r\n\x1a\n\0\0", 10), 1, "kein gespeicherter Abend"},
-        {head + "click 5\r\nclick 37\n", 3, "„37“ ist keine Zahl von 0 bis 36"},
-        {head + "click\n", 2, "genau eine Zahl"},
-        {head + "aktiv 1\n", 2, "nach „aktiv“ darf nichts folgen"},
-        {head + "dump\n", 2, "„dump“ ist kein Ereignis"},
-        {head + "click 5\n" + std::string("\0\1", 2), 3, "Steuerzeichen 0x00"},
-    };
-    for (const auto& c : cases) {
-        const EveningRead read = readEvening(c.text);
-        ASSERT_TRUE(read.error) << c.text;
-        EXPECT_EQ(read.error->line, c.line) << c.text;
-        EXPECT_NE(read.error->reason.find(c.reason), std::string::npos) << read.error->reason;
-        EXPECT_TRUE(read.events.empty());
-    }
-}
-
 } // namespace tavrel::test
