@@ -10,6 +10,7 @@ packages=(
   cmake g++ make
   qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev
   qt6-translations-l10n  # Qt's own texts in German
+  libxcb1-dev  # the program tries its X display before Qt, which aborts when it does not answer
   libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev nlohmann-json3-dev
   xvfb xauth xdotool x11-utils x11-apps imagemagick
   fonts-liberation2  # the window's sans-serif font, see ui/fonts.cpp

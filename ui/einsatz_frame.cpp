@@ -10,12 +10,14 @@ namespace tavrel::ui {
 
 namespace {
 
-// Sized to its caption whenever that changes, from this top-left corner and height.
-QLabel* addLabel(const QString& name, const QRect& startGeometry, QWidget* parent)
+// Sized to its caption whenever that changes, from this top-left corner in the
+// frame and height. It lies on the frame rather than in it, so that a stake too
+// wide for the frame runs on past its edge instead of being cut there.
+QLabel* addLabel(const QString& name, const QRect& startGeometry, QWidget* frame)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new QLabel(frame->parentWidget());
     label->setObjectName(name);
-    label->setGeometry(startGeometry);
+    label->setGeometry(startGeometry.translated(frame->pos()));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "evening_files.h"
 #include "fonts/fonts.h"
 #include "risk_window.h"
 #include "stake_table.h"
@@ -39,6 +40,9 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
     for (SwitchBox* box : controls_.switches)
         connect(box, &SwitchBox::clicked, this, &MainWindow::toggleSwitch);
 
+    files_ = new EveningFiles(session_, *controls_.stakeTable->model(), this);
+    connect(files_, &EveningFiles::sessionReplaced, this, &MainWindow::showOpenedSession);
+
     addMenus();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     placeCentred();
@@ -49,6 +53,10 @@ void MainWindow::addMenus()
 {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("dateiMenu");
+    datei->addAction("Ö&ffnen…", QKeySequence(Qt::CTRL | Qt::Key_O), files_, &EveningFiles::open)->setObjectName("openAction");
+    datei->addAction("&Speichern unter…", QKeySequence(Qt::CTRL | Qt::Key_S), files_, &EveningFiles::saveAs)->setObjectName("saveAction");
+    datei->addAction("&Exportieren…", QKeySequence(Qt::CTRL | Qt::Key_E), files_, &EveningFiles::exportTable)->setObjectName("exportAction");
+    datei->addSeparator();
     undoAction_ = datei->addAction("Rück&gängig", QKeySequence(Qt::CTRL | Qt::Key_Z), this, &MainWindow::undo);
     undoAction_->setObjectName("undoAction");
     datei->addAction("&Reset", this, &MainWindow::reset)->setObjectName("resetAction");
@@ -138,6 +146,12 @@ void MainWindow::showSession()
     undoAction_->setEnabled(session_.canUndo());
     if (risk_)
         risk_->follow();
+}
+
+void MainWindow::showOpenedSession()
+{
+    controls_.stakeTable->showAnew();
+    showSession();
 }
 
 } // namespace tavrel::ui

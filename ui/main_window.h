@@ -10,6 +10,7 @@ class QAction;
 
 namespace tavrel::ui {
 
+class EveningFiles;
 class RiskWindow;
 
 // The main window: the tableau, the stakes, the switches and the stake table,
@@ -45,9 +46,11 @@ private:
     void quit();
     void showRisk();
     void showSession();
+    void showOpenedSession();
 
     PlayerSession& session_;
     WindowControls controls_;
+    EveningFiles* files_ = nullptr;
     QAction* undoAction_ = nullptr;
     RiskWindow* risk_ = nullptr; // made when first asked for
     bool iconSet_ = false;

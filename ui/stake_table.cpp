@@ -30,6 +30,8 @@ const Column Columns[StakeColumnCount] = {
 const int RowHeight = 17;
 const QColor GridLine{192, 192, 192};
 const int TextMargin = 3;
+// A cell's room beside its text: the margins and its grid line.
+const int CellMargin = 2 * TextMargin + 1;
 // Far more than the visible cells; reaching it only costs drawing them anew.
 const qsizetype MaxKeptPictures = 4096;
 
@@ -55,6 +57,14 @@ private:
     int thickness_;
 };
 
+std::array<int, StakeColumnCount> designedWidths()
+{
+    std::array<int, StakeColumnCount> widths{};
+    for (int c = 0; c < StakeColumnCount; ++c)
+        widths[c] = twipsToPixels(Columns[c].widthTwips);
+    return widths;
+}
+
 } // namespace
 
 StakeTableModel::StakeTableModel(const PlayerSession& session, QObject* parent)
@@ -79,6 +89,13 @@ void StakeTableModel::follow()
         rows_ = now;
         endRemoveRows();
     }
+}
+
+void StakeTableModel::reload()
+{
+    beginResetModel();
+    rows_ = session_.rowCount();
+    endResetModel();
 }
 
 int StakeTableModel::rowCount(const QModelIndex& parent) const
@@ -175,7 +192,9 @@ const QPixmap& StakeCellDelegate::picture(const QString& text, const QStyleOptio
 
 StakeTable::StakeTable(const PlayerSession& session, QWidget* parent)
     : QTableView(parent)
+    , session_(session)
     , model_(new StakeTableModel(session, this))
+    , widths_(fonts::tahoma(8.25), designedWidths(), CellMargin)
 {
     setFont(fonts::tahoma(8.25));
     setHorizontalHeader(new FixedHeader(Qt::Horizontal, RowHeight + 2, this));
@@ -209,7 +228,7 @@ StakeTable::StakeTable(const PlayerSession& session, QWidget* parent)
     columns->setHighlightSections(false);
     columns->setStretchLastSection(false);
     for (int c = 0; c < StakeColumnCount; ++c)
-        columns->resizeSection(c, twipsToPixels(Columns[c].widthTwips));
+        columns->resizeSection(c, widths_.width(c));
 
     connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int) {
         appendedFrom_ = appendedFrom_ < 0 ? first : qMin(appendedFrom_, first);
@@ -222,10 +241,38 @@ void StakeTable::follow()
 {
     const int before = model_->rowCount();
     model_->follow();
-    const int now = model_->rowCount();
-    if (now == before)
-        return;
-    const QModelIndex newest = model_->index(now - 1, 0);
+    fitColumns();
+    if (model_->rowCount() != before)
+        showNewest();
+}
+
+void StakeTable::showAnew()
+{
+    model_->reload();
+    widths_.start();
+    fitColumns();
+    showNewest();
+}
+
+void StakeTable::fitColumns()
+{
+    widths_.follow(session_.rows());
+    bool resized = false;
+    for (int c = 0; c < StakeColumnCount; ++c) {
+        if (columnWidth(c) != widths_.width(c)) {
+            horizontalHeader()->resizeSection(c, widths_.width(c));
+            resized = true;
+        }
+    }
+    // The sideways scroll bar comes or goes now, not at the next layout, so
+    // that the newest row is scrolled into the view as high as it will be.
+    if (resized)
+        updateGeometries();
+}
+
+void StakeTable::showNewest()
+{
+    const QModelIndex newest = model_->index(model_->rowCount() - 1, 0);
     setCurrentIndex(newest);
     scrollTo(newest);
 }

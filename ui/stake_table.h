@@ -1,5 +1,6 @@
 #pragma once
 
+#include "column_widths.h"
 #include "tavrel/player_session.h"
 
 #include <QAbstractTableModel>
@@ -21,6 +22,8 @@ public:
 
     // Brings the model to the session's rows, after any event.
     void follow();
+    // Takes the session's rows afresh, after the session was replaced.
+    void reload();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,8 +38,8 @@ private:
 
 // Paints the text cells. A new row repaints every visible row, so each text is
 // drawn once into a picture that later paints copy, instead of being laid out
-// and drawn glyph by glyph in every paint. A text wider than its column is cut
-// off at the cell's edge.
+// and drawn glyph by glyph in every paint. The table widens a column before any
+// text outgrows it.
 class StakeCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -55,10 +58,11 @@ private:
     mutable qreal picturesRatio_ = 0;
 };
 
-// The stake table ("Satztabelle"): columns of fixed widths and rows of one
-// fixed height, so a new row costs the same however many rows are already
-// there, and repaints only itself. The newest row is the current one and is
-// scrolled into sight.
+// The stake table ("Satztabelle"): columns of the designed widths, widened only
+// where a text of the rows needs it, and rows of one fixed height, so a new row
+// costs the same however many rows are already there, and repaints only itself.
+// The newest row is the current one and is scrolled into sight; once the
+// columns pass the table's width, it scrolls sideways too.
 class StakeTable : public QTableView {
     Q_OBJECT
 
@@ -67,6 +71,8 @@ public:
 
     // Shows the session's rows as they are now.
     void follow();
+    // The same after the session was replaced as a whole, as by opening a file.
+    void showAnew();
 
     void doItemsLayout() override;
 
@@ -78,7 +84,12 @@ protected:
     void verticalScrollbarValueChanged(int value) override;
 
 private:
+    void fitColumns();
+    void showNewest();
+
+    const PlayerSession& session_;
     StakeTableModel* model_;
+    ColumnWidths widths_;
     // Since the last layout: the first row appended, or -1 for none, and whether
     // rows were removed or reset, which needs the whole view painted.
     int appendedFrom_ = -1;

@@ -5,6 +5,7 @@
 #include "tavrel/roulette_numbers.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace tavrel::ui {
@@ -136,6 +137,19 @@ void TableauCell::focusOutEvent(QFocusEvent* event)
     showsFocus_ = false;
     update();
     QWidget::focusOutEvent(event);
+}
+
+// Space or Enter enters the spin of a cell that shows the focus, as a click
+// would. Cell 0 holds the focus unseen from the start, where Enter after
+// refused digits must add nothing; a held key repeats, which is no spin the
+// player meant.
+void TableauCell::keyPressEvent(QKeyEvent* event)
+{
+    const bool enters = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enters && showsFocus_ && !event->isAutoRepeat() && !(event->modifiers() & ~Qt::KeypadModifier))
+        click();
+    else
+        PressableWidget::keyPressEvent(event);
 }
 
 void TableauCell::changeEvent(QEvent* event)

@@ -28,13 +28,15 @@ void showList(QListWidget* list, const std::vector<std::string>& items)
     }
 }
 
-// A label keeps its top-left corner and height and sizes its width to the caption.
+// A label keeps its top-left corner and height and sizes its width to the
+// caption, on top of the frames it may run over.
 void showLabel(QLabel* label, const ControlsSnapshot::Label& shown)
 {
     const QString caption = QString::fromStdString(shown.caption);
     if (caption != label->text()) {
         label->setText(caption);
         label->resize(label->fontMetrics().horizontalAdvance(caption) + 1, label->height());
+        label->raise();
     }
     label->setVisible(shown.visible);
 }

@@ -1,6 +1,7 @@
 #include "click_timing.h"
 #include "first_paint_timing.h"
 #include "fonts/fonts.h"
+#include "open_timing.h"
 #include "undo_timing.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ void timeClicksAndUndos()
     std::printf("click ratio 100000 rows / 10 rows: %.2f; 100000 rows / 1000 rows: %.2f\n", many / few,
                 many / screenful);
     timeUndos(100000, 200);
+    timeOpening(100000, 5);
 }
 
 } // namespace

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "tavrel/coup_row.h"
+#include "tavrel/table_event.h"
 #include "tavrel/tavrel_system.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 namespace tavrel {
 
 // The player's session at the table: the system, the stake table's rows, and
-// the history that lets mis-entered spins be taken back. The window and the
-// replay tool both play through here, so they behave alike.
+// the history that lets mis-entered spins be taken back, and every event since
+// the start, which is what the evening's file keeps. The window and the replay
+// tool both play through here, so they behave alike.
 class PlayerSession {
 public:
     // How many clicks back the player can go: far more than a table needs, and
@@ -31,8 +34,14 @@ public:
 
     bool canUndo() const { return !history_.empty(); }
     // Back to the moment before the latest click still remembered, as if it had
-    // never been made; does nothing when there is none.
-    void undo();
+    // never been made; does nothing, and returns false, when there is none.
+    bool undo();
+
+    // Any of the above, as a line of the evening's file names it.
+    void play(TableEvent event);
+    // Every event that changed the session, oldest first: an undo that did
+    // nothing is left out.
+    const std::vector<TableEvent>& events() const { return events_; }
 
 private:
     struct BeforeClick {
@@ -43,6 +52,7 @@ private:
     TavrelSystem system_;
     std::deque<CoupRow> rows_;
     std::deque<BeforeClick> history_;
+    std::vector<TableEvent> events_;
 };
 
 } // namespace tavrel

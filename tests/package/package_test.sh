@@ -65,7 +65,12 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1 >/de
 [ "$status" -eq 1 ] || fail "without a display the program ended with status $status"
 [ "$said" = "Tavrel braucht eine grafische Oberfläche (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt)." ] \
     || fail "without a display the program said: $said"
+status=0
+said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 "$program" 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 1 ] || fail "with a display that does not answer the program ended with status $status"
+[ "$said" = "Tavrel braucht eine grafische Oberfläche (die Anzeige „:9999“ antwortet nicht)." ] \
+    || fail "with a display that does not answer the program said: $said"
 
 bash "$here/../storm/click_storm.sh" "$program" "$replay" "$work/storm"
-echo "package: lintian clean without overrides, files in place, no display refused with status 1," \
+echo "package: lintian clean without overrides, files in place, no display or a silent one refused with status 1," \
      "the unpacked program took the click storm and ended with status 0"

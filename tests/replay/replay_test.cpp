@@ -1,5 +1,7 @@
 #include "replay_command.h"
 #include "replay_run.h"
+#include "tavrel/evening_file.h"
+#include "tavrel/player_session.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -12,9 +14,8 @@ using nlohmann::json;
 
 TEST(ReplayParser, ReadsEachCommandSkipsCommentsAndRejectsEverythingElse)
 {
-    EXPECT_EQ(std::get<Click>(*parseLine("  click\t36 ").command).cell, 36);
-    EXPECT_EQ(std::get<ToggleSwitch>(*parseLine("halten").command).index, 1);
-    EXPECT_TRUE(std::holds_alternative<Reset>(*parseLine("reset\r").command));
+    EXPECT_EQ(std::get<TableEvent>(*parseLine("  click\t36 ").command), (TableEvent{TableEvent::Kind::Click, 36}));
+    EXPECT_EQ(std::get<TableEvent>(*parseLine("reset\r").command).kind, TableEvent::Kind::Reset);
     for (const char* skipped : {"", "   ", "# a comment"})
         EXPECT_TRUE(!parseLine(skipped).command && parseLine(skipped).error.empty()) << skipped;
     for (const char* bad : {"klick 5", "click", "click 5 6", "click 37", "click -1", "click 4.5", "click +3",
@@ -47,7 +48,15 @@ TEST(ReplaySession, DumpsEveryControlAndVariableOfAPlayedPartie)
 
 TEST(ReplaySession, UndoTakesBackClicksAndAMalformedLineStopsTheRun)
 {
-    EXPECT_EQ(replay("aktiv\nclick 9\nclick 5\nundo\nundo\nundo\n").lines, replay("aktiv\n").lines);
+    const std::string typed = "aktiv\nclick 9\nclick 5\nundo\nundo\nundo\nreset\nclick 3\n";
+    EXPECT_EQ(replay(typed).lines, replay("aktiv\nreset\nclick 3\n").lines);
+    PlayerSession saved; // the window's evening, as its file holds it
+    saved.clickSwitch(0);
+    for (int event : {9, 5, -1, -1, -1})
+        event < 0 ? void(saved.undo()) : saved.clickCell(event);
+    saved.reset();
+    saved.clickCell(3);
+    EXPECT_EQ(replay(eveningText(saved.events())).lines, replay(typed).lines);
 
     const ReplayRun run = replay("click 3\ndump\n\nclick 40\nclick 5\n");
     EXPECT_EQ(run.status, MalformedLine);

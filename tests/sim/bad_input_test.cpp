@@ -76,6 +76,7 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
     const auto nul = file("nul.txt", std::string("5,4\n1\0 2\n", 9)).string();
     const auto umlaut = file("umlaut.txt", "zwölf\n").string();
     const auto empty = file("empty.txt", " \n,\n").string();
+    const auto evening = file("evening.txt", "# Tavrel-Abend\nclick 5\nclick 37\n").string();
     fs::create_directories(dir / "folder.png");
     const auto locked = file("locked.txt", "5,4\n").string();
     fs::permissions(locked, fs::perms::none);
@@ -114,6 +115,7 @@ TEST_F(SimTool, BadInputGivesOneGermanLineAndStatusTwoBeforeAnySpin)
         {"--spins-from " + nul, nul + ":2:2: unerwartetes Byte 0x00"},
         {"--spins-from " + umlaut, umlaut + ":1:3: unerwartetes Byte 0xC3"},
         {"--spins-from " + empty, empty + ": enthält keine Coups"},
+        {"--spins-from " + evening, evening + ":3: „37“ ist keine Zahl von 0 bis 36"},
         {"--spins-from - -", "--spins-from: die Standardeingabe („-“) lässt sich nur einmal lesen"},
         {"--spins-from -", "Standardeingabe: enthält keine Coups"},
         {"--spins-from " + outside + " --sessions 5", "--spins-from geht nicht zusammen mit --sessions, --spins oder --seed"},
@@ -159,7 +161,9 @@ TEST_F(SimTool, RecordedSpinsFromFilesAndStandardInputWithAQuietChart)
     const auto first = file("first.txt", "\xEF\xBB\xBF" "5,4\n").string();
     const auto chart = (dir / "chart.png").string();
     const ToolRun run = runTool("--json --chart " + chart + " --spins-from " + first + " - --bankroll 1",
-                                file("second.txt", "5 5\n4").string(), "env -u XDG_RUNTIME_DIR ");
+                                // an evening saved by the window: its standing spins are 5 5 4
+                                file("second.txt", "# Tavrel-Abend\nclick 5\nclick 9\nundo\naktiv\nclick 5\nclick 4\n").string(),
+                                "env -u XDG_RUNTIME_DIR ");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(pictureDifference(QImage(QString::fromStdString(chart)), TAVREL_PICTURES "/recorded_chart.png"), "");

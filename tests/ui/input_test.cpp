@@ -134,6 +134,10 @@ private slots:
         }
         QCOMPARE(order.mid(35), (QStringList{"tableauCell_36", "switch_0", "switch_1", "stakeTable", "tableauCell_0"}));
         QCOMPARE(order.first(), QString("tableauCell_1"));
+        f.press(Qt::Key_Space); // a cell reached with Tab takes Space and Enter as a click
+        f.press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(f.rowCount(), 3);
+        QCOMPARE(f.row(3).at(1), QString("0"));
     }
 };
 

@@ -1,10 +1,15 @@
+#include "evening_files.h"
 #include "reference_picture.h"
 #include "risk_window.h"
 #include "window_fixture.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryFile>
 
 // The main window driven by real clicks and keys: it must show what the core's
 // models hold, and its menu must do what its entries say.
@@ -23,8 +28,11 @@ private slots:
         QStringList menu;
         for (QAction* entry : f.window.menuBar()->actions() + f.control<QMenu>("dateiMenu")->actions())
             menu << entry->text();
-        QCOMPARE(menu, (QStringList{"&Datei", "&Info", "Rück&gängig", "&Reset", "Risi&ko…", "&Beenden"}));
-        QCOMPARE(f.control<QAction>("undoAction")->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(menu, (QStringList{"&Datei", "&Info", "Ö&ffnen…", "&Speichern unter…", "&Exportieren…", "",
+                                    "Rück&gängig", "&Reset", "Risi&ko…", "&Beenden"}));
+        for (const auto& [action, keys] : {std::pair("openAction", "Ctrl+O"), std::pair("saveAction", "Ctrl+S"),
+                                           std::pair("exportAction", "Ctrl+E"), std::pair("undoAction", "Ctrl+Z")})
+            QCOMPARE(f.control<QAction>(action)->shortcut(), QKeySequence(keys));
     }
 
     void widgetsShowWhatTheModelsHoldAfterEveryEvent()
@@ -107,6 +115,40 @@ private slots:
             return;
         const std::string difference = pictureDifference(painted(), reference);
         QVERIFY2(difference.empty(), difference.c_str());
+    }
+
+    // After 457 spins that no cheval covers, the partie stands at -104653.
+    void aNumberThatOutgrowsItsColumnWidensItAndIsShownWhole()
+    {
+        WindowFixture f;
+        QHeaderView* columns = f.grid()->horizontalHeader();
+        QList<int> designed;
+        for (int c = 0; c < 8; ++c)
+            designed << columns->sectionSize(c);
+        f.clickSwitch(0);
+        for (int spin = 0; spin < 457; ++spin)
+            f.cell(11 + spin % 8)->click();
+        QCOMPARE(f.row(457).at(6), QString(" -104653"));
+        const QFontMetrics metrics(f.grid()->font());
+        for (int c = 0; c < 8; ++c)
+            QVERIFY(columns->sectionSize(c) >= metrics.horizontalAdvance(f.row(457).at(c)) + 7);
+        QVERIFY(columns->sectionSize(6) > designed[6]);
+        f.control<QAction>("resetAction")->trigger();
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(columns->sectionSize(c), designed[c]);
+
+        // After 20,000 such spins the cheval stakes pass the frame's edge, and run on past it.
+        QTemporaryFile evening;
+        QVERIFY(evening.open());
+        evening.write("# Tavrel-Abend\naktiv\n" + QByteArray("click 13\n").repeated(20000));
+        evening.flush();
+        WindowFixture late;
+        QVERIFY(late.control<tavrel::ui::EveningFiles>(QString())->openFrom(evening.fileName()));
+        QCOMPARE(late.label("chevalLabel_9")->text(), QString("25,28= 2000"));
+        for (QLabel* label : late.window.findChildren<QLabel*>(QRegularExpression("Label")))
+            QCOMPARE(label->visibleRegion(), QRegion(label->rect()));
+        QVERIFY(late.grid()->horizontalScrollBar()->isVisible());
+        QVERIFY(late.grid()->viewport()->rect().contains(late.grid()->visualRect(late.grid()->currentIndex())));
     }
 
     // It leaves the keyboard with the main window: a spin typed after opening it, or after Enter

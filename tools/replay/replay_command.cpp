@@ -2,34 +2,7 @@
 
 #include "german/german_numbers.h"
 
-#include <charconv>
-
 namespace tavrel::replay {
-
-std::vector<std::string_view> wordsOf(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t pos = 0;
-    while (true) {
-        pos = line.find_first_not_of(" \t\r", pos);
-        if (pos == std::string_view::npos)
-            return words;
-        const std::size_t end = line.find_first_of(" \t\r", pos);
-        words.push_back(line.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
-        if (end == std::string_view::npos)
-            return words;
-        pos = end;
-    }
-}
-
-std::optional<long long> wholeNumber(std::string_view word)
-{
-    long long value = 0;
-    const auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc{} || ptr != word.data() + word.size())
-        return std::nullopt;
-    return value;
-}
 
 namespace {
 
@@ -106,22 +79,18 @@ ParsedLine parseLine(std::string_view line)
     if (words.empty() || words[0].front() == '#')
         return {};
     const std::string_view verb = words[0];
-    if (verb == "click") {
-        if (words.size() != 2)
+    if (const auto event = parseEvent(words)) {
+        if (const auto* valid = std::get_if<TableEvent>(&*event))
+            return {*valid, {}};
+        switch (std::get<EventLineError>(*event)) {
+        case EventLineError::ClickWithoutOneNumber:
             return fail("'click' takes one cell number");
-        const auto cell = wholeNumber(words[1]);
-        if (!cell || *cell < 0 || *cell > 36)
+        case EventLineError::CellOutOfRange:
             return fail("the cell must be a whole number from 0 to 36");
-        return {Click{static_cast<int>(*cell)}, {}};
+        case EventLineError::StrayArgument:
+            return fail("'" + std::string(verb) + "' takes no argument");
+        }
     }
-    if (verb == "aktiv")
-        return expectNoArgument(words, ToggleSwitch{0});
-    if (verb == "halten")
-        return expectNoArgument(words, ToggleSwitch{1});
-    if (verb == "reset")
-        return expectNoArgument(words, Reset{});
-    if (verb == "undo")
-        return expectNoArgument(words, Undo{});
     if (verb == "dump")
         return expectNoArgument(words, Dump{});
     if (verb == "risk")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "particle_commands.h"
+#include "tavrel/table_event.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,10 +12,6 @@
 
 namespace tavrel::replay {
 
-struct Click { int cell; };
-struct ToggleSwitch { int index; }; // "aktiv" = 0, "halten" = 1
-struct Reset {};
-struct Undo {};
 struct Dump {};
 // The running partie's odds against a capital and, if given, a table limit,
 // or the odds of the spins left tonight.
@@ -31,7 +28,8 @@ struct Capital {
     std::optional<std::int64_t> spins;
 };
 
-using Command = std::variant<Click, ToggleSwitch, Reset, Undo, Dump, Risk, Capital, ParticleCommand>;
+// The player's events are read as the evening's file reads them.
+using Command = std::variant<TableEvent, Dump, Risk, Capital, ParticleCommand>;
 
 // One input line read: a command, nothing (blank or comment), or why it is malformed.
 struct ParsedLine {
@@ -41,10 +39,7 @@ struct ParsedLine {
 
 ParsedLine parseLine(std::string_view line);
 
-// Splits a line into words separated by blanks or tabs.
-std::vector<std::string_view> wordsOf(std::string_view line);
-
-// A whole decimal number that fills the word; nothing otherwise.
-std::optional<long long> wholeNumber(std::string_view word);
+using tavrel::wholeNumber;
+using tavrel::wordsOf;
 
 } // namespace tavrel::replay

@@ -20,10 +20,7 @@ struct Apply {
     ParticleSession& particles;
     std::ostream& out;
 
-    void operator()(Click c) const { session.clickCell(c.cell); }
-    void operator()(ToggleSwitch t) const { session.clickSwitch(t.index); }
-    void operator()(Reset) const { session.reset(); }
-    void operator()(Undo) const { session.undo(); }
+    void operator()(TableEvent e) const { session.play(e); }
     void operator()(Dump) const { out << stateDump(session).dump() << '\n' << std::flush; }
     void operator()(const Risk& r) const { out << riskDump(session.system(), r).dump() << '\n' << std::flush; }
     void operator()(const Capital& c) const { out << capitalDump(session.system(), c).dump() << '\n' << std::flush; }

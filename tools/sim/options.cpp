@@ -31,9 +31,11 @@ Kessel:
                        Standardbibliothek ab.
   --spins-from DATEI…  gespielte Coups statt eines simulierten Kessels: ganze
                        Zahlen 0 bis 36, getrennt durch Kommas, Leerzeichen oder
-                       Zeilenumbrüche; jede Datei ist eine Session, - liest
-                       einmal die Standardeingabe. Nicht zusammen mit
-                       --sessions, --spins, --seed.
+                       Zeilenumbrüche, oder ein im Fenster gespeicherter Abend
+                       (seine click-Zeilen ohne die, die ein undo zurücknahm);
+                       jede Datei ist eine Session, - liest einmal die
+                       Standardeingabe. Nicht zusammen mit --sessions,
+                       --spins, --seed.
 Spiel:
   --halten             mit „Stufe halten“
   --limit L            Tischlimit in Einheiten je Cheval, 1 bis 2.147.483.647:

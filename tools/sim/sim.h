@@ -89,9 +89,10 @@ Wheels simulatedWheels(std::uint64_t sessions, std::uint64_t spins, std::uint64_
 Wheels wheelsOf(const SimOptions& options);
 
 // Recorded spins: whole numbers 0 to 36 separated by commas, blanks or line
-// breaks, after an optional UTF-8 byte-order mark. Throws a UsageError naming
-// the source, line and column of the first bad entry or byte, or saying that
-// it holds no spin.
+// breaks, after an optional UTF-8 byte-order mark; or an evening saved by the
+// window, whose standing spins are its clicks less those an undo took back.
+// Throws a UsageError naming the source, line and column of the first bad
+// entry or byte (an evening's line), or saying that it holds no spin.
 std::vector<std::int16_t> readSpins(std::string_view text, const std::string& name);
 inline constexpr const char* StandardInputName = "Standardeingabe";
 

@@ -1,5 +1,7 @@
 #include "sim.h"
 
+#include "tavrel/evening_file.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -50,9 +52,17 @@ std::string contentsOf(const std::string& path)
     return readAll(file.get(), path);
 }
 
-} // namespace
+// A saved evening's standing spins.
+std::vector<std::int16_t> eveningSpins(std::string_view text, const std::string& name)
+{
+    const EveningRead evening = readEvening(text);
+    if (evening.error)
+        throw UsageError(name + ":" + std::to_string(evening.error->line) + ": " + evening.error->reason);
+    return standingSpins(evening.events);
+}
 
-std::vector<std::int16_t> readSpins(std::string_view text, const std::string& name)
+// Numbers separated by commas, blanks or line breaks.
+std::vector<std::int16_t> plainSpins(std::string_view text, const std::string& name)
 {
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     const std::size_t begin = text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
@@ -82,6 +92,14 @@ std::vector<std::int16_t> readSpins(std::string_view text, const std::string& na
         spins.push_back(static_cast<std::int16_t>(
             wholeNumber<int>(where(start), text.substr(start, i - start), 0, NumberCount - 1)));
     }
+    return spins;
+}
+
+} // namespace
+
+std::vector<std::int16_t> readSpins(std::string_view text, const std::string& name)
+{
+    std::vector<std::int16_t> spins = isEveningText(text) ? eveningSpins(text, name) : plainSpins(text, name);
     if (spins.empty())
         throw UsageError(name + ": enthält keine Coups");
     return spins;
