@@ -1,3 +1,4 @@
+#include "tavrel/capital_for_risk.h"
 #include "tavrel/partie_odds.h"
 #include "tavrel/risk_curve.h"
 
@@ -45,8 +46,35 @@ void RiskCurve(benchmark::State& state)
     state.counters["ruin_pct_at_1e6"] = 100 * curve->back().ruin;
 }
 
+// The evening's answer: the spins left tonight from a fresh partie, at
+// capital state.range(0).
+void EveningOdds(benchmark::State& state)
+{
+    const tavrel::TavrelSystem system = partieAfter(0);
+    std::optional<tavrel::PartieOdds> odds;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(odds = tavrel::partieOdds(system, {state.range(0), tavrel::OddsQuestion::NoTableLimit,
+                                                                    state.range(1)}));
+    state.counters["ruin_pct"] = 100 * odds->ruin;
+}
+
+// The smallest capital for a risk of 1 %: for the running partie (spins 0),
+// or for the spins left tonight.
+void CapitalForRisk(benchmark::State& state)
+{
+    const tavrel::TavrelSystem system = partieAfter(0);
+    const tavrel::OddsQuestion question(1, tavrel::OddsQuestion::NoTableLimit,
+                                        state.range(0) > 0 ? std::optional<std::int64_t>(state.range(0)) : std::nullopt);
+    std::optional<tavrel::CapitalForRisk> answer;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(answer = tavrel::capitalForRisk(system, question, 0.01));
+    state.counters["capital"] = double(answer->capital.value_or(0));
+}
+
 } // namespace
 
+BENCHMARK(EveningOdds)->ArgNames({"capital", "spins"})->Args({5000, 300})->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(CapitalForRisk)->ArgNames({"spins"})->Arg(0)->Arg(300)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(PartieOdds)
     ->ArgNames({"capital", "misses", "halten"})
     ->Args({1000, 0, 0})
