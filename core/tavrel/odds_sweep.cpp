@@ -51,7 +51,7 @@ struct Lattice {
 };
 
 // The probability of the parties still running, by whole balance from
-// -bankroll to 0, on a lattice; only cells [lo_, hi_] can be above 0.
+// -bankroll to 0, on a lattice; only cells [lo_, hi_] can hold any.
 class Sweep {
 public:
     Sweep(std::int64_t bankroll, std::int64_t balance, bool stufeHalten)
