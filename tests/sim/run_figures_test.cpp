@@ -33,11 +33,13 @@ Wheels recorded(std::vector<std::vector<std::int16_t>> sessions)
 // The ruin by the rule itself, bankroll by bankroll, on the same wheels: a
 // session is ruined at B once a partie asks for a stake larger than B plus its
 // balance; a partie that would pass the table limit is given up by Reset and
-// "System aktiv".
-TEST(RunFigures, RuinCountsEqualAPlainReplayOfTheRule)
+// "System aktiv". The capital for a risk is the smallest at which the replay
+// loses at most that share of the sessions.
+TEST(RunFigures, RuinCountsAndTheCapitalForARiskEqualAPlainReplayOfTheRule)
 {
     const std::vector<std::int64_t> bankrolls{100, 1000, 10'000};
     constexpr std::uint64_t sessions = 60, spins = 1000, seed = 5;
+    constexpr double risk = 0.1; // 6 sessions
     for (const bool halten : {false, true})
         for (const std::optional<std::int32_t> limit : {std::optional<std::int32_t>(), std::optional<std::int32_t>(8)}) {
             SCOPED_TRACE(testing::Message() << "halten " << halten << ", limit " << limit.value_or(0));
@@ -46,11 +48,12 @@ TEST(RunFigures, RuinCountsEqualAPlainReplayOfTheRule)
                 if (halten)
                     system.switchStufeHalten();
             };
-            std::vector<std::uint64_t> ruined(bankrolls.size());
-            std::vector<std::uint64_t> givenUp(bankrolls.size());
-            for (std::size_t k = 0; k < bankrolls.size(); ++k)
+            std::uint64_t givenUp = 0;
+            const auto ruinedAt = [&](std::int64_t bankroll) {
+                const tavrel::OddsQuestion question{bankroll, limit ? *limit : tavrel::OddsQuestion::NoTableLimit};
+                std::uint64_t ruined = 0;
+                givenUp = 0;
                 for (std::uint64_t session = 0; session < sessions; ++session) {
-                    const tavrel::OddsQuestion question{bankrolls[k], limit ? *limit : tavrel::OddsQuestion::NoTableLimit};
                     tavrel::FairWheel wheel(seed, session);
                     tavrel::TavrelSystem system;
                     start(system);
@@ -61,23 +64,31 @@ TEST(RunFigures, RuinCountsEqualAPlainReplayOfTheRule)
                                                             std::llround(system.Partie));
                         lost = lost || why == tavrel::LostBefore::Stake;
                         if (why == tavrel::LostBefore::TableLimit) {
-                            ++givenUp[k];
+                            ++givenUp;
                             system.reset();
                             start(system);
                         }
                         system.spin(wheel.spin());
                     }
-                    ruined[k] += lost;
+                    ruined += lost;
                 }
+                return ruined;
+            };
+            std::vector<std::uint64_t> ruined;
+            for (const std::int64_t bankroll : bankrolls)
+                ruined.push_back(ruinedAt(bankroll));
 
             const RunTotals totals = run(simulatedWheels(sessions, spins, seed), 2, false, {halten, limit}).totals;
+            const Report report = makeReport(totals, bankrolls, risk, false);
             std::vector<std::uint64_t> counted;
-            for (const RuinRisk& risk : makeReport(totals, bankrolls, false).ruin)
-                counted.push_back(risk.observed->ruinedSessions);
+            for (const RuinRisk& r : report.ruin)
+                counted.push_back(r.observed->ruinedSessions);
             EXPECT_EQ(counted, ruined);
-            EXPECT_EQ(std::vector<std::uint64_t>(bankrolls.size(), totals.partiesGivenUp), givenUp);
+            EXPECT_EQ(totals.partiesGivenUp, givenUp);
             EXPECT_TRUE(ruined[1] > 0 && ruined[1] < sessions) << "a telling case";
             EXPECT_EQ(totals.partiesGivenUp > 0, limit.has_value());
+            const std::int64_t capital = report.capitalForRisk->capital.value();
+            EXPECT_EQ(std::tuple(ruinedAt(capital) <= 6, ruinedAt(capital - 1) <= 6), std::tuple(true, false)) << capital;
         }
 }
 
@@ -115,7 +126,7 @@ TEST(Session, AnOverflowOfGesamtStopsTheSessionsFigures)
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 {
     const auto json = [](std::uint64_t seed, unsigned threads, const Play& play = {}) {
-        return reportJson(makeReport(run(simulatedWheels(12, 3000, seed), threads, false, play).totals, {100, 10'000}, false));
+        return reportJson(makeReport(run(simulatedWheels(12, 3000, seed), threads, false, play).totals, {100, 10'000}, 0.01, false));
     };
     const auto one = json(42, 1);
     for (const unsigned threads : {2u, 5u, 100'000u})
@@ -135,12 +146,8 @@ TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
 TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
 {
     const std::vector<std::int16_t> zeroAfterAHit = {35, 26, 26, 29, 34, 0, 14, 1};
-    Session open(Play{});
-    for (const std::int16_t n : zeroAfterAHit)
-        open.play(n);
-    EXPECT_GT(open.system().Stufe, 1) << "the system stays mid-partie too";
     const auto outcome = run(recorded({{5, 4}, {5, 5, 4}, zeroAfterAHit}), 2);
-    const Report report = makeReport(outcome.totals, {2, 3, 6, 100}, false);
+    const Report report = makeReport(outcome.totals, {2, 3, 6, 100}, 0.01, false);
     EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.openLongest,
                          report.largestStakeMax), std::tuple(false, 13u, 2u, 8, 8));
     EXPECT_EQ(std::tuple(report.partieLength.p99, report.deepestBalance.median, report.deepestBalance.p99), std::tuple(3, -1, -3));
@@ -161,7 +168,7 @@ TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
 // leave a partie open at -10. Turnover 1+2+1+2+3+4 = 13, result -1+16-10 = 5.
 TEST(RunFigures, TheTextReportOfASmallRunWorkedOutByHand)
 {
-    const Report report = makeReport(run(recorded({{5, 4, 36, 36, 36, 36}}), 1).totals, {5, 10}, false);
+    const Report report = makeReport(run(recorded({{5, 4, 36, 36, 36, 36}}), 1).totals, {5, 10}, 0.01, false);
     std::ostringstream text;
     writeTextReport(text, report);
     EXPECT_EQ(text.str(), R"(Tavrel-Simulation: 1 Session, gespielte Coups, ohne „Stufe halten“
@@ -186,6 +193,7 @@ TEST(RunFigures, TheTextReportOfASmallRunWorkedOutByHand)
          Kapital B      Sessions       Anteil    95-%-Wilson-Intervall
                  5             1     100,00 %    20,65 % – 100,00 %
                 10             0       0,00 %    0,00 % – 79,35 %
+  Kapital für höchstens 1 % Risiko: 10 (95 %: 10 bis 10)
 
   Überlauf von Anzahl_Coups (32 Bit), Zähler steht          0
 
@@ -198,24 +206,20 @@ TEST(RunFigures, AStopBeforeAnySessionFinishedShowsNoRiskFigure)
     const auto outcome = run(simulatedWheels(4, 100, 1), 2, true);
     EXPECT_TRUE(outcome.partial);
     EXPECT_EQ(outcome.totals.sessions, 0u);
-    const Report report = makeReport(outcome.totals, {100}, true);
+    const Report report = makeReport(outcome.totals, {100}, 0.005, true);
     std::ostringstream text;
     writeTextReport(text, report);
     EXPECT_NE(text.str().find("               100             –            –    –\n"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("größter Einsatz eines Coups: Median der Sessions –, höchster –"), std::string::npos);
-    const auto ruin = reportJson(report).at("ruin").at(0);
+    EXPECT_NE(text.str().find("Kapital für höchstens 0,5 % Risiko: –\n"), std::string::npos);
+    const auto json = reportJson(report);
     for (const char* key : {"sessions", "share", "low", "high"})
-        EXPECT_TRUE(ruin.at(key).is_null()) << key;
+        EXPECT_TRUE(json.at("ruin").at(0).at(key).is_null()) << key;
+    EXPECT_EQ(json.at("capitalForRisk"), nlohmann::ordered_json::parse(R"({"risk": 0.005, "capital": null, "low": null, "high": null})"));
 }
 
 TEST(Statistics, NearestRankPercentiles)
 {
-    Tally hundred;
-    for (int v = 100; v >= 1; --v)
-        hundred.add(v);
-    for (const int p : {50, 90, 99})
-        EXPECT_EQ(hundred.percentile(p), p);
-    EXPECT_EQ(std::tuple(hundred.max(), hundred.countAbove(90)), std::tuple(100, 10u));
     Tally three;
     three.add(-7);
     three.add(3, 2);
@@ -238,19 +242,19 @@ TEST(Statistics, WilsonScoreInterval)
 
 TEST(Statistics, GermanNumbers)
 {
-    EXPECT_EQ(grouped(std::int64_t{-1234567}), "-1.234.567");
-    EXPECT_EQ(grouped(std::int64_t{999}), "999");
     EXPECT_EQ(grouped(std::numeric_limits<std::int64_t>::min()), "-9.223.372.036.854.775.808");
-    EXPECT_EQ(std::tuple(percent(-0.00001), sessionsText(0), sessionsText(1000)), std::tuple("0,00 %", "0 Sessions", "1.000 Sessions"));
+    EXPECT_EQ(std::tuple(percent(-0.00001), riskText(0.015), riskText(0.005), riskText(0.01)),
+              std::tuple("0,00 %", "1,5 %", "0,5 %", "1 %"));
 }
 
 // Numbers as the report prints them, too.
 TEST(Options, BankrollsAreSortedWithoutDuplicatesAndFlagsAreTaken)
 {
-    const SimOptions options = parseOptions({"--bankroll", "1.000.000,100,10000,100,1.000", "--halten", "--limit", "2.147.483.647"});
+    const SimOptions options = parseOptions({"--bankroll", "1.000.000,100,10000,100,1.000", "--halten", "--limit", "2.147.483.647", "--risk", "1,5"});
     EXPECT_EQ(options.bankrolls, (std::vector<std::int64_t>{100, 1'000, 10'000, 1'000'000}));
     EXPECT_EQ(std::tuple(options.play.stufeHalten, options.play.limit), std::tuple(true, 2'147'483'647));
-    EXPECT_EQ(std::tuple(parseOptions({}).play.stufeHalten, parseOptions({}).play.limit), std::tuple(false, std::nullopt));
+    EXPECT_DOUBLE_EQ(options.risk, 0.015);
+    EXPECT_DOUBLE_EQ(parseOptions({"--risk=0.5"}).risk, 0.005);
 }
 
 } // namespace

@@ -134,6 +134,32 @@ void drawRuin(QPainter& p, const Plot& plot, const Report& report)
     p.drawPath(line);
 }
 
+// The capital for the asked risk: a dashed line, its 95 % interval shaded.
+void drawCapitalForRisk(QPainter& p, const Plot& plot, const Report& report)
+{
+    const auto& answer = report.capitalForRisk;
+    if (!answer || !answer->capital)
+        return;
+    const double x = plot.x(static_cast<double>(*answer->capital));
+    const double low = plot.x(static_cast<double>(answer->low));
+    const double high = answer->high ? plot.x(static_cast<double>(*answer->high)) : plot.area.right();
+    QColor band = RuinColour;
+    band.setAlpha(40);
+    p.fillRect(QRectF(QPointF(low, plot.area.top()), QPointF(std::min(high, plot.area.right()), plot.area.bottom())), band);
+    p.setPen(QPen(Ink, 1, Qt::DashLine));
+    p.drawLine(QPointF(x, plot.area.top()), QPointF(x, plot.area.bottom()));
+    // Along the line from the top, on its right where the curve has fallen
+    // below the risk, unless the frame leaves no room there.
+    const bool right = x + 18 < plot.area.right();
+    p.save();
+    p.translate(x, plot.area.top() + 4);
+    p.rotate(90);
+    p.setPen(Ink);
+    p.drawText(QRectF(0, right ? -18 : 2, plot.area.height() - 8, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               text("Kapital für höchstens " + riskText(answer->risk) + " Risiko: " + grouped(*answer->capital)));
+    p.restore();
+}
+
 // The share of parties whose lowest balance lay below -x, a step at each depth
 // that occurred.
 void drawDepths(QPainter& p, const Plot& plot, const Tally& drawdowns)
@@ -189,6 +215,8 @@ bool writeRuinChart(const Report& report, const std::string& path)
     for (const RuinRisk& risk : report.ruin)
         widest = std::max(widest, risk.bankroll);
     widest = std::max(widest, -report.deepestBalance.max.value_or(0));
+    if (report.capitalForRisk && report.capitalForRisk->capital)
+        widest = std::max(widest, *report.capitalForRisk->capital);
     const double decades = std::ceil(std::log10(static_cast<double>(widest)));
     const double shareDecades =
         std::clamp(std::ceil(std::log10(static_cast<double>(std::max<std::uint64_t>(report.totals.partiesCompleted, 1)))), 1.0, 6.0);
@@ -212,6 +240,7 @@ bool writeRuinChart(const Report& report, const std::string& path)
     const Plot ruin{QRectF(90, 70, 290, 360), decades, false, 0};
     drawFrame(p, ruin, "Ruinrisiko je Session", "Kapital B in Einheiten", "Sessions mit Einsatz über dem Rest von B");
     drawShareTicks(p, ruin);
+    drawCapitalForRisk(p, ruin, report);
     drawRuin(p, ruin, report);
 
     const Plot depth{QRectF(490, 70, 280, 360), decades, true, shareDecades};

@@ -116,7 +116,7 @@ int main(int argc, char** argv)
         std::cerr << "tavrel-sim: nur " << outcome.threadsStarted << " von " << outcome.threadsWanted
                   << " Threads ließen sich starten; die Sessions liefen auf diesen\n";
 
-    Report report = makeReport(outcome.totals, options.bankrolls, outcome.partial);
+    Report report = makeReport(outcome.totals, options.bankrolls, options.risk, outcome.partial);
     if (options.spinFiles.empty())
         report.seed = options.seed;
     report.play = options.play;

@@ -47,12 +47,18 @@ Spiel:
   --bankroll B,B,…     Kapital in Einheiten für das Ruinrisiko, jedes ab 1,
                        auch als 1.000 geschrieben
                        (Vorgabe 100,1000,10000,100000,1000000)
+  --risk R             Risiko in Prozent, über 0 und unter 100, mit Punkt
+                       oder Komma (Vorgabe 1): der Bericht nennt das kleinste
+                       ganze Kapital bis 1.000.000, bei dem höchstens R % der
+                       Sessions ruiniert wurden
 Ausgabe:
   --threads T          Threads, ab 1; höchstens so viele wie Sessions und 256
                        (Vorgabe: alle Kerne)
   --json               der Bericht als ein JSON-Dokument
-  --chart DATEI.png    Ruinrisiko und Tiefe der Partien als Bild (800 × 500);
-                       der Ordner muss bestehen und beschreibbar sein
+  --chart DATEI.png    Ruinrisiko und Tiefe der Partien als Bild (800 × 500),
+                       mit dem Kapital für höchstens R % Risiko und seinem
+                       95-%-Intervall; der Ordner muss bestehen und
+                       beschreibbar sein
   --quiet              keine Fortschrittsanzeige
   -h, --help           diese Hilfe
   --version            die Version
@@ -62,7 +68,9 @@ die äußersten Werte zählen auch die am Ende offenen Partien. Das Kapital B
 steht jeder Partie von ihrem Beginn an frisch zur Verfügung; das Ruinrisiko ist
 der Anteil der Sessions, in denen eine Partie einen Einsatz verlangte, der
 größer war als der Rest von B (B plus der Saldo der Partie vor dem Coup), mit
-95-%-Wilson-Intervall. Endet die Auswertung nach einem Überlauf von Gesamt,
+95-%-Wilson-Intervall. Das Kapital für höchstens R % Risiko ergibt sich aus
+dem größten Bedarf jeder Session (Einsatz minus Saldo der Partie vor dem
+Coup), sein 95-%-Intervall aus den Rangstatistiken. Endet die Auswertung nach einem Überlauf von Gesamt,
 zählen die späteren Coups der Session weder im Umsatz noch im
 Ergebnis.
 
@@ -136,6 +144,15 @@ std::vector<std::int64_t> bankrolls(const std::string& text)
     std::sort(list.begin(), list.end());
     list.erase(std::unique(list.begin(), list.end()), list.end());
     return list;
+}
+
+// A share in percent as a player writes it, "0,5" or "0.5"; as a fraction.
+double riskShare(const std::string& text)
+{
+    const auto percent = german::readDecimal(text);
+    if (!percent || *percent <= 0 || *percent >= 100)
+        throw UsageError("--risk erwartet eine Zahl in Prozent über 0 und unter 100, nicht „" + text + "“");
+    return *percent / 100;
 }
 
 // Refused before the first spin rather than after the last.
@@ -214,6 +231,8 @@ SimOptions parseOptions(const std::vector<std::string>& args)
                 wholeNumber<std::int64_t>(option, value(), 1, std::numeric_limits<std::int32_t>::max()));
         } else if (option == "--bankroll") {
             options.bankrolls = bankrolls(value());
+        } else if (option == "--risk") {
+            options.risk = riskShare(value());
         } else if (option == "--threads") {
             options.threads = wholeNumber<unsigned>(option, value(), 1);
         } else if (option == "--json") {

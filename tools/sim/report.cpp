@@ -1,12 +1,23 @@
 #include "sim.h"
 
+#include "tavrel/risk_curve.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace tavrel::sim {
 
 std::string sessionsText(std::uint64_t count)
 {
     return grouped(count) + (count == 1 ? " Session" : " Sessions");
+}
+
+std::string riskText(double share)
+{
+    int places = 0;
+    for (double scaled = share * 100; places < 6 && std::abs(scaled - std::round(scaled)) > 1e-9; scaled *= 10)
+        ++places;
+    return percent(share, places);
 }
 
 namespace {
@@ -34,10 +45,15 @@ Percentiles percentilesOf(const Tally& completed, const Tally& open)
 
 } // namespace
 
-Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bankrolls, bool partial)
+Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bankrolls, double risk, bool partial)
 {
     Report report;
     report.partial = partial;
+    report.risk = risk;
+    // A session is ruined at every capital below its largest need, so one run
+    // answers for every capital.
+    if (totals.sessions > 0)
+        report.capitalForRisk = capitalForShare(totals.capitalNeeds.counts(), totals.sessions, risk, CurveReach);
     report.totals = totals;
     if (totals.turnover != 0)
         report.resultPerTurnover = static_cast<double>(totals.result) / static_cast<double>(totals.turnover);
@@ -76,6 +92,16 @@ std::string right(const std::string& text, std::size_t width)
     for (const unsigned char c : text)
         characters += (c & 0xC0) != 0x80;
     return std::string(width > characters ? width - characters : 0, ' ') + text;
+}
+
+std::string capitalForRiskText(const std::optional<CapitalForRisk>& answer)
+{
+    if (!answer)
+        return "–";
+    if (!answer->capital)
+        return "keines bis " + grouped(CurveReach) + ": dort bleiben " + percent(answer->floor);
+    return grouped(*answer->capital) + " (95 %: " + grouped(answer->low) + " bis "
+           + (answer->high ? grouped(*answer->high) : "über " + grouped(CurveReach)) + ")";
 }
 
 void percentileRow(std::ostream& out, const std::string& label, const Percentiles& p)
@@ -134,6 +160,7 @@ void writeTextReport(std::ostream& out, const Report& r)
         else
             out << right("–", 14) << right("–", 13) << "    –\n";
     }
+    out << "  Kapital für höchstens " << riskText(r.risk) << " Risiko: " << capitalForRiskText(r.capitalForRisk) << '\n';
 
     out << "\n  Überlauf von Anzahl_Coups (32 Bit), Zähler steht " << right(grouped(t.stuckSpinCounters), 10) << '\n'
         << "\n  Perzentile nach dem Nearest-Rank-Verfahren.\n";
@@ -153,6 +180,19 @@ Json percentilesJson(const Percentiles& p)
 {
     return {{"median", valueOrNull(p.median)}, {"p90", valueOrNull(p.p90)}, {"p99", valueOrNull(p.p99)},
             {"max", valueOrNull(p.max)}};
+}
+
+Json capitalForRiskJson(const Report& r)
+{
+    const auto& answer = r.capitalForRisk;
+    Json json = {{"risk", r.risk},
+                 {"capital", answer ? valueOrNull(answer->capital) : Json(nullptr)},
+                 {"low", answer ? Json(answer->low) : Json(nullptr)},
+                 {"high", answer ? valueOrNull(answer->high) : Json(nullptr)}};
+    // What remains at the largest capital, when none gets there.
+    if (answer && !answer->capital)
+        json["floor"] = answer->floor;
+    return json;
 }
 
 } // namespace
@@ -190,6 +230,7 @@ nlohmann::ordered_json reportJson(const Report& r)
         {"resultPerTurnover", valueOrNull(r.resultPerTurnover)},
         {"fairWheelEdge", FairWheelEdge},
         {"ruin", ruin},
+        {"capitalForRisk", capitalForRiskJson(r)},
         {"overflows", {{"anzahlCoups", t.stuckSpinCounters}}},
         {"percentiles", "nearest-rank"},
     };

@@ -6,6 +6,7 @@
 
 #include "german/german_numbers.h"
 #include "stats/wilson_interval.h"
+#include "tavrel/capital_for_risk.h"
 #include "tavrel/fair_wheel.h"
 #include "tavrel/tavrel_system.h"
 
@@ -48,6 +49,7 @@ struct SimOptions {
     std::vector<std::string> spinFiles; // recorded wheels, one session each; "-" is standard input
     Play play;
     std::vector<std::int64_t> bankrolls{100, 1'000, 10'000, 100'000, 1'000'000}; // ascending, no duplicates
+    double risk = 0.01; // the share of sessions the capital for a risk may lose
     unsigned threads = 0; // 0: every core
     bool json = false;
     std::optional<std::string> chartPath; // a .png in a writable folder
@@ -207,6 +209,8 @@ using german::grouped;
 using german::percent;
 // "1 Session", "2 Sessions".
 std::string sessionsText(std::uint64_t count);
+// The risk as the player asked for it: "1 %", "0,5 %", no trailing zeros.
+std::string riskText(double share);
 
 struct Percentiles {
     std::optional<std::int64_t> median, p90, p99, max;
@@ -237,12 +241,17 @@ struct Report {
     std::optional<std::int64_t> openLongest, openDeepest; // of the parties open at the end
     std::optional<std::int64_t> largestStakeMedian, largestStakeMax;
     std::vector<RuinRisk> ruin;
+    // The smallest capital at which at most the asked share of the sessions
+    // was ruined, up to CurveReach; empty before any session finished.
+    double risk = 0;
+    std::optional<CapitalForRisk> capitalForRisk;
 };
 
 // The fair single-zero wheel's expected result per unit staked: -1/37.
 inline constexpr double FairWheelEdge = -1.0 / 37.0;
 
-Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bankrolls, bool partial);
+// `risk` is the share of sessions the capital for a risk may lose.
+Report makeReport(const RunTotals& totals, const std::vector<std::int64_t>& bankrolls, double risk, bool partial);
 void writeTextReport(std::ostream& out, const Report& report);
 nlohmann::ordered_json reportJson(const Report& report);
 
