@@ -20,9 +20,8 @@ private slots:
         QImage picture(4, 2, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         FrameImage frame(QSize(10, 6), lightCyan, picture);
-        const QImage clean = frame.image();
-        QCOMPARE(clean.pixelColor(3, 1), QColor(Qt::blue));
-        QCOMPARE(clean.pixelColor(4, 1), lightCyan);
+        QCOMPARE(frame.image().pixelColor(3, 1), QColor(Qt::blue));
+        QCOMPARE(frame.image().pixelColor(4, 1), lightCyan);
         frame.setPoint(15 * 9 + 14, 0, 0x0000FF);   // red sits in the low byte
         frame.setPoint(0, 15 * 5 + 7.5f, 0xFF0000); // blue
         const QImage inside = frame.image();
@@ -31,8 +30,6 @@ private slots:
         for (const QPointF outside : {QPointF(-1, 0), QPointF(15 * 10, 0), QPointF(0, 15 * 6)})
             frame.setPoint(outside.x(), outside.y(), 0xFFFFFF);
         QCOMPARE(frame.image(), inside);
-        frame.clear();
-        QCOMPARE(frame.image(), clean);
 
         frame.setDevicePixelRatio(2);
         frame.setPoint(15 * 2, 15 * 1, 0x00FF00);

@@ -257,10 +257,6 @@ TEST(RiskCurve, FallsWithTheCapitalAndHoldsTheChosenOneAsItsFigure)
     }
 }
 
-} // namespace tavrel
-
-namespace tavrel {
-
 namespace {
 
 // The evening played plainly, as tavrel-sim plays a session: a fresh system

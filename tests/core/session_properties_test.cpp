@@ -94,6 +94,8 @@ RC_GTEST_PROP(PlayerSession, TheRulesHoldAfterEveryEvent, ())
             RC_FAIL(broken);
         RC_ASSERT(session.system().Anzahl_Coups == spins);
         RC_ASSERT(session.rowCount() == rows);
+        if (event >= FirstSwitch) // a switch or a reset ends the chain of clicks that can be taken back
+            RC_ASSERT(!session.canUndo());
         if (event == ResetEvent)
             RC_ASSERT(!session.system().systemAktiv && !session.system().stufeHalten);
     }
@@ -126,19 +128,11 @@ RC_GTEST_PROP(Undo, UndoingTheLastClicksIsAsIfTheyNeverHappened, ())
     RC_ASSERT(seen(undone) == seen(played));
 }
 
-TEST(Undo, OnlyAnUnbrokenChainOfClicksCanBeTakenBackAndOnlySoFar)
+TEST(Undo, GoesBackOnlySoFar)
 {
     PlayerSession session;
-    std::vector<bool> availability;
-    for (int event : {5, FirstSwitch, 5, 4, ResetEvent}) { // a switch or a reset ends the chain
+    for (int event : {5, FirstSwitch, 5, 4, ResetEvent})
         session.play(eventOf(event));
-        availability.push_back(session.canUndo());
-    }
-    const auto afterReset = seen(session);
-    session.undo();
-    EXPECT_EQ(seen(session), afterReset) << "an undo with nothing to take back does nothing";
-    EXPECT_EQ(availability, (std::vector<bool>{true, false, true, true, false}));
-
     for (std::size_t i = 0; i < PlayerSession::UndoDepth + 5; ++i)
         session.clickCell(9);
     std::size_t undone = 0;

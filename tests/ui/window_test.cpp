@@ -90,9 +90,8 @@ private slots:
         choose(Qt::Key_G);
         QCOMPARE(f.rowCount(), 1);
         choose(Qt::Key_R);
+        QCOMPARE(f.shown(), f.expected());
         QCOMPARE(f.rowCount(), 0);
-        QCOMPARE(f.shown().switches, (std::array<std::int32_t, 2>{0, 0}));
-        QVERIFY(f.shown().list.empty());
 
         f.clickSwitch(0);
         f.clickCell(5);
