@@ -1,32 +1,11 @@
+#include "table_fixture.h"
 #include "tavrel/evening_file.h"
-#include "tavrel/player_session.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
 #include <rapidcheck/gtest.h>
 
 namespace tavrel::test {
-
-namespace {
-
-TableEvent eventOf(int code) // 0 to 36 a click, then the switches, Reset and undo
-{
-    return code < NumberCount ? TableEvent{TableEvent::Kind::Click, static_cast<std::uint8_t>(code)}
-                              : TableEvent{static_cast<TableEvent::Kind>(code - NumberCount + 1)};
-}
-
-struct Seen {
-    TavrelSystem system;
-    std::vector<CoupRow> rows;
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen(const PlayerSession& session)
-{
-    return {session.system(), {session.rows().begin(), session.rows().end()}};
-}
-
-} // namespace
 
 RC_GTEST_PROP(EveningFile, AnEveningReadBackPlaysToTheSameSessionAndItsUndoGoesOnAlike, ())
 {

@@ -8,9 +8,7 @@
 
 // Arbitrary bytes as the replay tool's input: every run must end in one of the
 // tool's own exit statuses, with a message exactly when it did not succeed.
-// Inputs that ask for the odds are left out: each such line may compute for a
-// second by design, so a few of them pass any per-input time limit; their
-// parsing and output have tests of their own.
+// Asking for the odds may take a second by design: such inputs are left out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);

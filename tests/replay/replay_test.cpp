@@ -1,7 +1,5 @@
 #include "replay_command.h"
 #include "replay_run.h"
-#include "tavrel/evening_file.h"
-#include "tavrel/player_session.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -50,13 +48,6 @@ TEST(ReplaySession, UndoTakesBackClicksAndAMalformedLineStopsTheRun)
 {
     const std::string typed = "aktiv\nclick 9\nclick 5\nundo\nundo\nundo\nreset\nclick 3\n";
     EXPECT_EQ(replay(typed).lines, replay("aktiv\nreset\nclick 3\n").lines);
-    PlayerSession saved; // the window's evening, as its file holds it
-    saved.clickSwitch(0);
-    for (int event : {9, 5, -1, -1, -1})
-        event < 0 ? void(saved.undo()) : saved.clickCell(event);
-    saved.reset();
-    saved.clickCell(3);
-    EXPECT_EQ(replay(eveningText(saved.events())).lines, replay(typed).lines);
 
     const ReplayRun run = replay("click 3\ndump\n\nclick 40\nclick 5\n");
     EXPECT_EQ(run.status, MalformedLine);

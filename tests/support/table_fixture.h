@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tavrel/controls_snapshot.h"
+#include "tavrel/player_session.h"
 #include "tavrel/tavrel_system.h"
 
 #include <gtest/gtest.h>
@@ -37,5 +38,24 @@ protected:
 
 // A number on no cheval: clicking it is always a miss.
 inline constexpr int Miss = 9;
+
+// A player's event by number: 0 to 36 a click, then the two switches, Reset and undo.
+inline TableEvent eventOf(int code)
+{
+    return code < NumberCount ? TableEvent{TableEvent::Kind::Click, static_cast<std::uint8_t>(code)}
+                              : TableEvent{static_cast<TableEvent::Kind>(code - NumberCount + 1)};
+}
+
+// Everything a player could see or the rules could read.
+struct Seen {
+    TavrelSystem system;
+    std::vector<CoupRow> rows;
+    bool operator==(const Seen&) const = default;
+};
+
+inline Seen seen(const PlayerSession& session)
+{
+    return {session.system(), {session.rows().begin(), session.rows().end()}};
+}
 
 } // namespace tavrel::test

@@ -50,6 +50,7 @@ private slots:
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(cell, &enter);
         expectLook(State::PointerOver, blue, white);
+        QTRY_VERIFY(f.paintedAsNow(cell));
         QSignalSpy clicks(cell, &tavrel::ui::TableauCell::clicked);
         QTest::mousePress(cell, Qt::LeftButton);
         QTest::mouseClick(cell, Qt::RightButton); // another button leaves the press as it is
@@ -58,8 +59,10 @@ private slots:
         QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(40, 40));
         QCOMPARE(clicks.size(), 0);
         QApplication::sendEvent(cell, &leave);
+        QTRY_VERIFY(f.paintedAsNow(cell));
         cell->setEnabled(false);
         expectLook(State::Disabled, felt, red);
+        QTRY_VERIFY(f.paintedAsNow(cell));
     }
 
     void typedNumbersGiveTheRowsOfClicksWhereverTheFocusIs()
@@ -134,6 +137,10 @@ private slots:
         }
         QCOMPARE(order.mid(35), (QStringList{"tableauCell_36", "switch_0", "switch_1", "stakeTable", "tableauCell_0"}));
         QCOMPARE(order.first(), QString("tableauCell_1"));
+        QTRY_VERIFY(f.paintedAsNow(f.cell(0))); // the focus frame drawn, then taken away
+        f.press(Qt::Key_Backtab);
+        QTRY_VERIFY(f.paintedAsNow(f.cell(0)));
+        f.press(Qt::Key_Tab);
         f.press(Qt::Key_Space); // a cell reached with Tab takes Space and Enter as a click
         f.press(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(f.rowCount(), 3);

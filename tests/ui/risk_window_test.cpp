@@ -87,28 +87,31 @@ private slots:
                  QString("keiner: der nächste Einsatz ist höher als der Rest des Kapitals"));
     }
 
-    // Beside its parent, never over it, on any screen wide enough for both; the main window moves only if it must.
+    // Beside its parent, never over it, on any screen wide enough for both; the main window moves only
+    // if it must, and both stay whole on the screen wherever the main window stood.
     void standsBesideItsParentWithoutCoveringIt()
     {
-        QVERIFY(window->isWindow() && !window->isModal());
         QVERIFY(!window->frameGeometry().intersects(main->frameGeometry()));
-        const QRect mainFrame(224, 20, 920, 712);
-        for (int width : {1280, 1366, 1920}) {
-            const QRect room(0, 0, width, 740);
-            const SideBySide places = placeBeside(room, mainFrame, 440, 340);
-            const QRect mainPlaced(places.main, mainFrame.size());
-            QVERIFY(room.contains(mainPlaced) && room.contains(places.beside));
-            QVERIFY(!mainPlaced.intersects(places.beside));
-            QCOMPARE(places.beside.width(), std::min(440, width - 920));
-            QCOMPARE(places.main == mainFrame.topLeft(), width == 1920);
-        }
+        for (const QPoint at : {QPoint(224, 20), QPoint(990, 20), QPoint(-60, 600)})
+            for (int width : {1280, 1366, 1920}) {
+                const QRect room(0, 0, width, 740), mainFrame(at, QSize(920, 712));
+                const SideBySide places = placeBeside(room, mainFrame, 440, 340);
+                const QRect mainPlaced(places.main, mainFrame.size());
+                QVERIFY(room.contains(mainPlaced) && room.contains(places.beside));
+                QVERIFY(!mainPlaced.intersects(places.beside));
+                QCOMPARE(places.beside.size(), QSize(std::min(440, width - 920), 712));
+                QCOMPARE(places.main == at, room.contains(mainFrame) && width == 1920);
+            }
+        // Too narrow for both: it covers the far end of the stake table.
+        const SideBySide narrow = placeBeside(QRect(0, 0, 1024, 740), QRect(224, 20, 920, 712), 440, 340);
+        QCOMPARE(std::pair(narrow.main, narrow.beside), std::pair(QPoint(0, 20), QRect(684, 20, 340, 712)));
     }
 
     // Closed, it spends nothing on the events it follows. The next stake and the balance come at once,
     // the rest greyed as "wird berechnet …" until it is current; so it is when shown again.
     void showsTheSessionAtOnceAndMarksFiguresUntilCurrent()
     {
-        QVERIFY(visible("NoPartie"));
+        QVERIFY(visible("NoPartie") && !visible("NextStake"));
         window->hide();
         session.clickSwitch(0);
         for (int i = 0; i < 3; ++i)

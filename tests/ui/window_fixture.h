@@ -83,6 +83,14 @@ struct WindowFixture {
         return s;
     }
 
+    // Whether the screen shows the control as it would paint itself now: no repaint was missed.
+    bool paintedAsNow(QWidget* control) const
+    {
+        const QRect area(control->mapTo(&window, QPoint(0, 0)), control->size());
+        const QPixmap shown = window.screen()->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height());
+        return shown.toImage().convertToFormat(QImage::Format_RGB32) == control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
     int rowCount() const { return grid()->model()->rowCount(); }
     // Row r of the stake table as the view's model shows it, counted from 1.
     QStringList row(int r) const

@@ -21,8 +21,6 @@ private slots:
     void opensWithTheModelsAndTheMenu()
     {
         WindowFixture f;
-        QCOMPARE(f.window.windowTitle(), QString("Orrin Tavrel V1.0"));
-        QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
         QCOMPARE(f.shown(), f.expected());
 
         QStringList menu;
@@ -49,7 +47,6 @@ private slots:
         f.clickCell(5);
         f.clickCell(4);
         expectMirror("a won partie");
-        QCOMPARE(f.row(2), (QStringList{" 2", "4", " 0, 2, 1, 4", "Treffer", " 2", " 16", " 15", " 15"}));
         f.clickSwitch(1);
         for (int spin = 0; spin < 11; ++spin)
             f.clickCell(9);
@@ -63,6 +60,18 @@ private slots:
         f.clickSwitch(0);
         expectMirror("System aktiv off");
         QVERIFY(!f.control<QAction>("undoAction")->isEnabled());
+
+        // The rows' texts take a new colour at once: no picture of a text outlives it.
+        f.grid()->viewport()->grab();
+        QPalette palette = f.grid()->palette();
+        palette.setColor(QPalette::Text, Qt::red);
+        f.grid()->setPalette(palette);
+        const QImage rows = f.grid()->viewport()->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < rows.height(); ++y)
+            for (int x = 0; x < rows.width(); ++x)
+                red += qRed(rows.pixel(x, y)) > 200 && qGreen(rows.pixel(x, y)) < 100 && qBlue(rows.pixel(x, y)) < 100;
+        QVERIFY2(red > 100, qPrintable(QString::number(red)));
     }
 
     void theAccessKeysOfDateiRunUndoResetAndBeenden()
@@ -81,9 +90,8 @@ private slots:
         choose(Qt::Key_G);
         QCOMPARE(f.rowCount(), 1);
         choose(Qt::Key_R);
+        QCOMPARE(f.shown(), f.expected());
         QCOMPARE(f.rowCount(), 0);
-        QCOMPARE(f.shown().switches, (std::array<std::int32_t, 2>{0, 0}));
-        QVERIFY(f.shown().list.empty());
 
         f.clickSwitch(0);
         f.clickCell(5);
