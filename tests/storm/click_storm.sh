@@ -4,12 +4,11 @@
 # storm itself in Python. Usage: click_storm.sh TAVREL TAVREL_REPLAY WORK_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mkdir -p "$3"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
-# -noreset: a server that resets when its last client leaves (the accessibility
-# bus launcher, say) refuses connections meanwhile.
-exec xvfb-run -a -e "$3/xvfb.log" -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- bash -c '
+source "$here/../support/virtual_display.sh"
+trap stop_virtual_display EXIT
+start_virtual_display "$3"
+
+dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   for _ in $(seq 100); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
