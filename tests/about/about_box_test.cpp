@@ -30,14 +30,6 @@ private slots:
         for (const QPointF outside : {QPointF(-1, 0), QPointF(15 * 10, 0), QPointF(0, 15 * 6)})
             frame.setPoint(outside.x(), outside.y(), 0xFFFFFF);
         QCOMPARE(frame.image(), inside);
-
-        frame.setDevicePixelRatio(2);
-        frame.setPoint(15 * 2, 15 * 1, 0x00FF00);
-        // A point lights its own four device pixels only; the picture keeps its logical size.
-        const std::pair<QPoint, QColor> pixels[] = {{{4, 2}, Qt::green}, {{5, 2}, Qt::green}, {{4, 3}, Qt::green}, {{5, 3}, Qt::green},
-                                                    {{6, 2}, Qt::blue}, {{4, 4}, lightCyan}, {{8, 3}, lightCyan}};
-        for (const auto& [device, colour] : pixels)
-            QCOMPARE(frame.image().pixelColor(device), colour);
     }
 
     void theBoxBeforeItsFirstFrame()
