@@ -27,6 +27,13 @@ QString largestStakeText(const PartieOdds& odds)
     return unitsText(odds.largestStake);
 }
 
+// What the risk counts as a lost partie, with or without a table limit.
+QString riskCaption(bool tableLimit)
+{
+    return tableLimit ? "Risiko (Einsatz nicht mehr bezahlbar oder Tischlimit erreicht)"
+                      : "Risiko (Einsatz nicht mehr bezahlbar)";
+}
+
 } // namespace
 
 QString percentText(double share)
@@ -47,12 +54,6 @@ QString unitsText(std::int64_t units)
 QString capitalText(std::int64_t units)
 {
     return QString::fromStdString(german::grouped(units));
-}
-
-QString riskCaption(bool tableLimit)
-{
-    return tableLimit ? "Risiko (Einsatz nicht mehr bezahlbar oder Tischlimit erreicht)"
-                      : "Risiko (Einsatz nicht mehr bezahlbar)";
 }
 
 FigureCaptions figureCaptions(const OddsQuestion& question)

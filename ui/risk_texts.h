@@ -23,9 +23,6 @@ RiskTexts riskTexts(const PartieOdds& odds);
 // What a figure says while it belongs to an earlier state or question.
 inline const QString ComputingText = "wird berechnet …";
 
-// What the risk counts as a lost partie, with or without a table limit.
-QString riskCaption(bool tableLimit);
-
 // The captions of the chance, the risk, the expected result and the expected
 // spins: for the running partie, or for the spins left tonight.
 struct FigureCaptions {

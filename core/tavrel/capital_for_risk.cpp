@@ -70,12 +70,8 @@ CapitalForRisk capitalForShare(const std::map<std::int64_t, std::uint64_t>& need
     answer.capital = withinReach(largestNeed(needs, allowed + 1), reach);
     answer.low = std::min(largestNeed(needs, rank(std::ceil(double(allowed + 1) + spread))), reach);
     answer.high = withinReach(largestNeed(needs, rank(std::floor(double(allowed + 1) - spread))), reach);
-    if (!answer.capital) {
-        std::uint64_t lost = 0;
-        for (auto it = needs.upper_bound(reach); it != needs.end(); ++it)
-            lost += it->second;
-        answer.floor = double(lost) / double(runs);
-    }
+    if (!answer.capital)
+        answer.floor = double(lostAgainst(needs, reach)) / double(runs);
     return answer;
 }
 

@@ -75,10 +75,10 @@ std::optional<PartieOdds> simulatedOdds(const TavrelSystem& system, const OddsQu
                       .resultHigh = mean + halfWidth};
 }
 
-std::uint64_t CapitalNeeds::lostAgainst(std::int64_t bankroll) const
+std::uint64_t lostAgainst(const std::map<std::int64_t, std::uint64_t>& needs, std::int64_t bankroll)
 {
     std::uint64_t lost = 0;
-    for (auto it = counts.upper_bound(bankroll); it != counts.end(); ++it)
+    for (auto it = needs.upper_bound(bankroll); it != needs.end(); ++it)
         lost += it->second;
     return lost;
 }

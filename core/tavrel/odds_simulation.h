@@ -56,9 +56,10 @@ std::optional<PartieOdds> simulatedOdds(const TavrelSystem& system, const OddsQu
 struct CapitalNeeds {
     std::map<std::int64_t, std::uint64_t> counts;
     std::uint64_t runs = 0;
-
-    std::uint64_t lostAgainst(std::int64_t bankroll) const;
 };
+
+// How many of the counted needs are more than `bankroll`: the runs lost against it.
+std::uint64_t lostAgainst(const std::map<std::int64_t, std::uint64_t>& needs, std::int64_t bankroll);
 inline constexpr std::int64_t TableStopped = std::numeric_limits<std::int64_t>::max();
 
 std::optional<CapitalNeeds> simulatedNeeds(const TavrelSystem& system, const OddsQuestion& question,

@@ -37,7 +37,7 @@ bool simulateTail(const TavrelSystem& system, const OddsQuestion& question, std:
     if (!needs)
         return false;
     for (std::size_t k = first; k < points.size(); ++k) {
-        const std::uint64_t lost = needs->lostAgainst(points[k].bankroll);
+        const std::uint64_t lost = lostAgainst(needs->counts, points[k].bankroll);
         const ShareInterval ruin = wilsonInterval(lost, needs->runs);
         const RiskPoint simulated{points[k].bankroll, double(lost) / double(needs->runs), ruin.low, ruin.high, false};
         points[k] = first > 0 ? boundedBy(simulated, points[first - 1].ruin) : simulated;
