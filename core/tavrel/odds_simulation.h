@@ -45,7 +45,7 @@ private:
 
 // The odds by simulation, with the 95 % intervals of the ruin and of the
 // expected result; with the question's spins, win is the chance that no
-// partie of the evening is lost. Leaves nextStake, largestStake and
+// partie of the evening is lost. Leaves largestStake and
 // lostBeforeNextSpin to the caller; nothing when `stop` was requested.
 std::optional<PartieOdds> simulatedOdds(const TavrelSystem& system, const OddsQuestion& question,
                                         std::stop_token stop = {});

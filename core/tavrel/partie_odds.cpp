@@ -31,7 +31,6 @@ std::optional<PartieOdds> partieOdds(const TavrelSystem& system, const OddsQuest
     const auto largest = largestStake(system, question, stop);
     if (!odds || !largest)
         return std::nullopt;
-    odds->nextStake = system.Einsatz;
     odds->largestStake = *largest;
     const StakeLevel next = StakeLadder(system).level();
     odds->lostBeforeNextSpin = lostBefore(question, next.stake, next.largestCheval, std::llround(system.Partie));

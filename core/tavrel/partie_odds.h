@@ -24,7 +24,6 @@ struct PartieOdds {
     double ruinHigh = 0;
     double resultLow = 0;
     double resultHigh = 0;
-    std::int32_t nextStake = 0;
     // The largest stake the partie can still ask for before it is lost, never
     // more than the capital can pay; 0 when it is lost before its next spin.
     std::int64_t largestStake = 0;
