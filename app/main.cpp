@@ -1,10 +1,8 @@
-#include "fonts/fonts.h"
 #include "main_window.h"
+#include "start_up.h"
 #include "window/info_box.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <xcb/xcb.h>
 
@@ -57,14 +55,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Tavrel braucht eine grafische Oberfläche (%s).\n", problem->c_str());
         return 1;
     }
-    std::thread fontconfig = tavrel::fonts::readConfigurationInBackground();
+    tavrel::ui::StartUp startUp;
     QApplication app(argc, argv);
-    fontconfig.join();
-    // Qt's own texts (shortcut names such as "Strg+Z", context menus, standard
-    // buttons) speak the window's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    startUp.ready();
     tavrel::PlayerSession session;
     tavrel::ui::MainWindow window(session);
     QObject::connect(&window, &tavrel::ui::MainWindow::infoRequested, &window,

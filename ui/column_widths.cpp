@@ -9,13 +9,11 @@
 namespace tavrel::ui {
 
 ColumnWidths::ColumnWidths(const QFont& font, const std::array<int, StakeColumnCount>& designed, int margin)
-    : metrics_(font)
+    : font_(font)
+    , metrics_(font)
     , designed_(designed)
     , margin_(margin)
 {
-    const QFontMetricsF exact(font);
-    for (char16_t c = ' '; c < advances_.size(); ++c)
-        advances_[c] = exact.horizontalAdvance(QChar(c));
 }
 
 // The sum of the glyphs' advances, rounded up: never short of the width Qt
@@ -27,9 +25,9 @@ int ColumnWidths::estimate(const std::string& text) const
     qreal sum = 0;
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
-        if (code < ' ' || code >= advances_.size())
+        if (code < ' ' || code >= advances_->size())
             return std::numeric_limits<int>::max();
-        sum += advances_[code];
+        sum += (*advances_)[code];
     }
     return qCeil(sum);
 }
@@ -48,6 +46,12 @@ void ColumnWidths::follow(const std::deque<CoupRow>& rows)
             while (!column.empty() && column.back().row >= rows.size())
                 column.pop_back();
         measured_ = rows.size();
+    }
+    if (!advances_ && measured_ < rows.size()) {
+        const QFontMetricsF exact(font_);
+        advances_.emplace();
+        for (char16_t c = ' '; c < advances_->size(); ++c)
+            (*advances_)[c] = exact.horizontalAdvance(QChar(c));
     }
     // Only a text whose estimate does not fit is laid out. A column widened
     // takes in the estimate too, a pixel more at most, so that the texts like

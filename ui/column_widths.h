@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ public:
 
 private:
     int estimate(const std::string& text) const;
+    using Advances = std::array<qreal, '~' + 1>;
 
     // Where a column's widest text grew: from that row on it needs `width`.
     struct Widening {
@@ -39,8 +41,12 @@ private:
         int width;
     };
 
+    QFont font_;
     QFontMetrics metrics_;
-    std::array<qreal, 128> advances_{}; // of the printable ASCII characters
+    // Of the printable ASCII characters, up to '~': DEL has no glyph, and asking
+    // for one sends Qt looking through the fallback fonts. Measured with the
+    // first row, not while the window is being opened.
+    std::optional<Advances> advances_;
     std::array<int, StakeColumnCount> designed_;
     int margin_;
     std::size_t measured_ = 0; // the rows followed so far

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QTimer>
 
@@ -38,10 +39,13 @@ int showAndReportFirstPaint(const QString& which)
 {
     tavrel::PlayerSession session;
     std::unique_ptr<QWidget> window;
-    if (which == "window")
+    if (which == "window") {
         window = std::make_unique<tavrel::ui::MainWindow>(session);
-    else
+    } else {
         window = std::make_unique<QWidget>();
+        if (which == "label")
+            new QLabel("Pleins", window.get());
+    }
     window->resize(918, 690);
     FirstPaintReporter reporter;
     window->installEventFilter(&reporter);
