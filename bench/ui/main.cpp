@@ -41,7 +41,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The window's child starts as the program does, the empty one as any Qt program.
+    // The main window's child starts as the program does, the empty and the
+    // one-label windows as any Qt program.
     const bool windowChild = argc == 3 && std::string_view(argv[1]) == "--first-paint" && std::string_view(argv[2]) == "window";
     std::optional<tavrel::ui::StartUp> startUp;
     if (windowChild)
