@@ -105,12 +105,16 @@ private slots:
 
     void aPauseForgetsTheDigitsAndAShortOneDoesNot()
     {
-        WindowFixture f(500ms);
+        {
+            WindowFixture f(10s); // far longer than the wait, however busy the machine
+            f.type("1");
+            QTest::qWait(100);
+            f.type("7");
+            QVERIFY(f.cell(17)->isMarked());
+        }
+        WindowFixture f(50ms);
         f.type("1");
-        QTest::qWait(100);
-        f.type("7");
-        QVERIFY(f.cell(17)->isMarked());
-        QTRY_VERIFY_WITH_TIMEOUT(!f.cell(17)->isMarked(), 3000);
+        QTRY_VERIFY(!f.cell(1)->isMarked());
         f.press(Qt::Key_Return);
         QCOMPARE(f.rowCount(), 0);
     }
