@@ -2,8 +2,10 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -20,8 +22,10 @@ EveningFiles* files(const WindowFixture& f)
     return f.control<EveningFiles>(QString());
 }
 
-// The messages that `command` shows, each answered with `answer`.
-QStringList messagesDuring(const std::function<void()>& command, QMessageBox::StandardButton answer = QMessageBox::Ok)
+// The messages that `command` shows, each answered with `answer`; of a file dialog,
+// the folder it opens in and the name it offers, then `chosen` is chosen in it.
+QStringList messagesDuring(const std::function<void()>& command, QMessageBox::StandardButton answer = QMessageBox::Ok,
+                           const QString& chosen = {})
 {
     QStringList texts;
     QTimer answering;
@@ -29,6 +33,10 @@ QStringList messagesDuring(const std::function<void()>& command, QMessageBox::St
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             texts << box->text();
             box->button(answer)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            texts << dialog->directory().path() << QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(chosen);
+            static_cast<QDialog*>(dialog)->accept(); // as the dialog's own button does
         }
     });
     answering.start(10);
@@ -90,6 +98,23 @@ private slots:
         QCOMPARE(lines.size(), opened.rowCount() + 2); // and an empty one after the last line break
         QCOMPARE(lines[0], QString("Coups;Plein;Pleins gesetzt;Treffer;Einsatz;Saldo;Partie;Gesamt"));
         QCOMPARE(lines[2], opened.row(2).join(';'));
+    }
+
+    // Each asks in the folder last used, offering a dated name; a name typed without a suffix gets it.
+    void theMenuAsksForTheFileInTheFolderLastUsed()
+    {
+        QTemporaryDir dir;
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        WindowFixture f, opened;
+        f.clickCell(7);
+        const auto choose = [](const WindowFixture& in, const char* entry, const QString& name) {
+            return messagesDuring([&] { in.control<QAction>(entry)->trigger(); }, QMessageBox::Ok, name);
+        };
+        QCOMPARE(choose(f, "saveAction", dir.filePath("abend")), (QStringList{QDir::homePath(), "Tavrel-Abend " + today + ".txt"}));
+        QCOMPARE(choose(f, "exportAction", "tabelle"), (QStringList{dir.path(), "Satztabelle " + today + ".csv"}));
+        QVERIFY(QFileInfo(dir.filePath("tabelle.csv")).size() > 0);
+        choose(opened, "openAction", dir.filePath("abend.txt"));
+        QCOMPARE(opened.row(1), f.row(1));
     }
 
     void openingAsksOnceBeforeItReplacesUnsavedEvents()
