@@ -91,7 +91,7 @@ private slots:
     // if it must, and both stay whole on the screen wherever the main window stood.
     void standsBesideItsParentWithoutCoveringIt()
     {
-        QVERIFY(!window->frameGeometry().intersects(main->frameGeometry()));
+        QCOMPARE(window->frameGeometry(), QRect(main->frameGeometry().topRight() + QPoint(9, 0), QSize(440, main->frameGeometry().height())));
         for (const QPoint at : {QPoint(224, 20), QPoint(990, 20), QPoint(-60, 600)})
             for (int width : {1280, 1366, 1920}) {
                 const QRect room(0, 0, width, 740), mainFrame(at, QSize(920, 712));
@@ -155,13 +155,15 @@ private slots:
         enter("Kapital", "5000000");
         QCOMPARE(control<NumberField>("Kapital")->text(), QString("5000000"));
         QVERIFY(visible("Refusal") && shown("Refusal").contains("zwischen 1 und 1.000.000"));
+        const auto pink = [&] { return control<NumberField>("Kapital")->grab().toImage().pixelColor(4, 4) == QColor(255, 205, 205); };
+        QVERIFY(pink() && control<NumberField>("Kapital")->accessibleDescription() == shown("Refusal"));
         QVERIFY(current()); // the question stays
         enter("Tischlimit", "keines");
         QTRY_VERIFY_WITH_TIMEOUT(current(), Computing);
         QCOMPARE(shown("Risk"), expected({10'000}).risk);
         QVERIFY(visible("Refusal"));
         enter("Kapital", "1000");
-        QVERIFY(!visible("Refusal"));
+        QVERIFY(!visible("Refusal") && !pink());
         QCOMPARE(control<NumberField>("Kapital")->text(), QString("1.000"));
 
         // The evening: the spins left and the risk wanted, a percentage with either decimal sign.
@@ -203,6 +205,12 @@ private slots:
         QVERIFY(chart.accessibleDescription().endsWith("Gewähltes Kapital 1: 50,00 %"));
         chart.setCurve(curve, 31);
         QVERIFY(chart.accessibleDescription().endsWith("Gewähltes Kapital 31: 16,13 %"));
+
+        // Being computed anew: all greyed, the band of a simulated point too, and said so.
+        chart.setCurve({{10, 0.5, 0.5, 0.5, true}, {1000, 0.01, 0.004, 0.03, false}, {100'000, 0.002, 0.001, 0.004, false}}, 31);
+        chart.setStale(true);
+        const std::string difference = pictureDifference(chart.grab().toImage(), TAVREL_PICTURES "/risk_chart_stale.png");
+        QVERIFY2(difference.empty(), difference.c_str());
     }
 };
 
