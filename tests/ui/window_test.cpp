@@ -22,6 +22,7 @@ private slots:
     {
         WindowFixture f;
         QCOMPARE(f.shown(), f.expected());
+        QVERIFY((f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center()).manhattanLength() <= 4);
 
         QStringList menu;
         for (QAction* entry : f.window.menuBar()->actions() + f.control<QMenu>("dateiMenu")->actions())
@@ -116,6 +117,8 @@ private slots:
         f.grid()->setFocus();
         QTest::qWait(100); // the clicks' repaints done: the mark below must repaint its cell itself
         f.type("2");       // marked until the digits are entered
+        QEnterEvent over(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(f.switchBox(1), &over); // the pointer rests on "Stufe halten"
         const auto painted = [&] { return f.window.screen()->grabWindow(f.window.winId()).toImage().convertToFormat(QImage::Format_RGB32); };
         const QString reference = TAVREL_PICTURES "/main_window.png";
         // Repaints come with the next frame.
