@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -35,7 +36,7 @@ QStringList messagesDuring(const std::function<void()>& command, QMessageBox::St
             box->button(answer)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             texts << dialog->directory().path() << QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(chosen);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen); // typed by the player
             static_cast<QDialog*>(dialog)->accept(); // as the dialog's own button does
         }
     });
