@@ -122,8 +122,6 @@ private slots:
         QCOMPARE(shown("Balance"), QString("-6 Einheiten"));
         QVERIFY(!current());
         QTRY_VERIFY_WITH_TIMEOUT(current(), Computing);
-        QCOMPARE(shown("Risk"), expected({}).risk);
-        QVERIFY(!visible("NoPartie"));
         QVERIFY(control("Risk")->accessibleName().endsWith(expected({}).risk));
         const std::string difference = pictureDifference(window->grab().toImage(), TAVREL_PICTURES "/risk_window.png");
         QVERIFY2(difference.empty(), difference.c_str()); // every figure, the curve, its band and its mark
@@ -189,25 +187,14 @@ private slots:
         RiskChart chart;
         chart.resize(400, 240);
         const std::vector<RiskPoint> curve = {{10, 0.5, 0.5, 0.5, true}, {100, 0.05, 0.05, 0.05, true}};
-        const auto redColumns = [&](std::int64_t bankroll) {
-            chart.setCurve(curve, bankroll);
-            const QImage drawn = chart.grab().toImage();
-            QList<int> columns;
-            for (int x = 0; x < drawn.width(); ++x)
-                for (int y = 0; y < drawn.height(); ++y)
-                    if (QColor c = drawn.pixelColor(x, y); c.red() > 150 && c.green() < 80 && c.blue() < 80) {
-                        columns << x;
-                        break;
-                    }
-            return columns;
-        };
-        QCOMPARE(redColumns(1), redColumns(10));
+        chart.setCurve(curve, 1);
         QVERIFY(chart.accessibleDescription().endsWith("Gewähltes Kapital 1: 50,00 %"));
         chart.setCurve(curve, 31);
         QVERIFY(chart.accessibleDescription().endsWith("Gewähltes Kapital 31: 16,13 %"));
 
-        // Being computed anew: all greyed, the band of a simulated point too, and said so.
-        chart.setCurve({{10, 0.5, 0.5, 0.5, true}, {1000, 0.01, 0.004, 0.03, false}, {100'000, 0.002, 0.001, 0.004, false}}, 31);
+        // Being computed anew: all greyed, the band of a simulated point too, and said so; the mark of
+        // a capital below the axis at its left end.
+        chart.setCurve({{10, 0.5, 0.5, 0.5, true}, {1000, 0.01, 0.004, 0.03, false}, {100'000, 0.002, 0.001, 0.004, false}}, 1);
         chart.setStale(true);
         const std::string difference = pictureDifference(chart.grab().toImage(), TAVREL_PICTURES "/risk_chart_stale.png");
         QVERIFY2(difference.empty(), difference.c_str());
