@@ -81,6 +81,7 @@ private slots:
         QCOMPARE(simulated.risk, QString("10,00 % (95 %: 8,00 bis 12,50 %), simuliert"));
         QCOMPARE(simulated.chance, QString("90,00 % (95 %: 87,50 bis 92,00 %), simuliert"));
         QCOMPARE(simulated.expectedResult, QString("-30,00 Einheiten (95 %: -31,50 bis -28,25), simuliert"));
+        QCOMPARE(simulated.expectedSpins, QString("0,00 Coups, simuliert"));
         QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::TableLimit}).largestStake,
                  QString("keiner: die Partie endet am Tischlimit"));
         QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::Stake}).largestStake,
@@ -144,15 +145,16 @@ private slots:
         session.clickSwitch(0);
         window->follow();
         enter("Kapital", "10.000");
-        enter("Tischlimit", "3");
+        enter("Tischlimit", "1"); // the smallest limit
         QTRY_VERIFY_WITH_TIMEOUT(current(), Computing);
         QVERIFY(control("Risk")->accessibleName().startsWith("Risiko (Einsatz nicht mehr bezahlbar oder Tischlimit erreicht) "));
-        QCOMPARE(shown("Risk"), expected({10'000, 3}).risk);
-        QCOMPARE(shown("LargestStake"), expected({10'000, 3}).largestStake);
+        QCOMPARE(shown("Risk"), expected({10'000, 1}).risk);
+        QCOMPARE(shown("LargestStake"), expected({10'000, 1}).largestStake);
 
         enter("Kapital", "5000000");
         QCOMPARE(control<NumberField>("Kapital")->text(), QString("5000000"));
-        QVERIFY(visible("Refusal") && shown("Refusal").contains("zwischen 1 und 1.000.000"));
+        QVERIFY(visible("Refusal") && shown("Refusal").contains("zwischen 1 und 1.000.000")
+                && control("Refusal")->x() == control<QWidget>("Chart")->x()); // under the inputs, from the left
         const auto pink = [&] { return control<NumberField>("Kapital")->grab().toImage().pixelColor(4, 4) == QColor(255, 205, 205); };
         QVERIFY(pink() && control<NumberField>("Kapital")->accessibleDescription() == shown("Refusal"));
         QVERIFY(current()); // the question stays
