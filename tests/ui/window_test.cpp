@@ -88,7 +88,6 @@ private slots:
         f.clickCell(5);
         choose(Qt::Key_B); // resets, then closes the window
         QVERIFY(!f.window.isVisible());
-        QCOMPARE(f.rowCount(), 0);
         QCOMPARE(f.switchBox(0)->value(), 0);
     }
 
@@ -149,6 +148,8 @@ private slots:
         for (QLabel* label : late.window.findChildren<QLabel*>(QRegularExpression("Label")))
             QCOMPARE(label->visibleRegion(), QRegion(label->rect()));
         QVERIFY(late.grid()->horizontalScrollBar()->isVisible());
+        const std::string difference = pictureDifference(late.grid()->grab().toImage(), TAVREL_PICTURES "/stake_table_late.png");
+        QVERIFY2(difference.empty(), difference.c_str()); // both scroll bars plain, the newest row at the foot
         QVERIFY(late.grid()->viewport()->rect().contains(late.grid()->visualRect(late.grid()->currentIndex())));
     }
 
@@ -161,7 +162,6 @@ private slots:
         f.control<QAction>("riskAction")->trigger();
         auto* risk = f.control<tavrel::ui::RiskWindow>(QString());
         QVERIFY(risk->isVisible() && risk->isWindow() && !risk->isModal());
-        QVERIFY(f.window.screen()->availableGeometry().contains(risk->frameGeometry()));
         QTRY_COMPARE(QApplication::activeWindow(), &f.window);
         f.type("36");
         f.press(Qt::Key_Return);
