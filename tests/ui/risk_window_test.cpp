@@ -98,8 +98,7 @@ private slots:
                 const QRect room(0, 0, width, 740), mainFrame(at, QSize(920, 712));
                 const SideBySide places = placeBeside(room, mainFrame, 440, 340);
                 const QRect mainPlaced(places.main, mainFrame.size());
-                QVERIFY(room.contains(mainPlaced) && room.contains(places.beside));
-                QVERIFY(!mainPlaced.intersects(places.beside));
+                QVERIFY(room.contains(mainPlaced) && room.contains(places.beside) && !mainPlaced.intersects(places.beside));
                 QCOMPARE(places.beside.size(), QSize(std::min(440, width - 920), 712));
                 QCOMPARE(places.main == at, room.contains(mainFrame) && width == 1920);
             }
