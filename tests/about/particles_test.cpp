@@ -44,7 +44,7 @@ TEST(PartikelSystem2, RemovalsCloseTheGapAndEveryOtherParticleStillMovesOnce)
     PartikelListe list;
     InitPartikel(list);
     UpdatePartikel(list, 400);
-    EXPECT_EQ(list.Items, std::vector<Partikel>(1)) << "the dummy is never moved";
+    EXPECT_EQ(list.Items, (std::vector<Partikel>{{0, 0, 0, 0, 0, 0, 0, 0}})) << "the dummy is zeroed and never moved";
     for (std::int32_t colour = 1; colour <= 5; ++colour)
         AddPartikel(list, 0, 0, 0, colour, 7, colour == 2 || colour == 3 ? 0 : 1000);
     UpdatePartikel(list, 400);

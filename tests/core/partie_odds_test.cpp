@@ -102,17 +102,6 @@ void expectSameOdds(const PartieOdds& odds, const PartieOdds& reference, const s
 
 } // namespace
 
-TEST(PartieOdds, AFreshPartieHasTheFiguresPlayersAreShown)
-{
-    const PartieOdds at100 = exactOdds(afterMisses(0), {100});
-    EXPECT_NEAR(at100.ruin, 0.112638, 5e-7);
-    EXPECT_NEAR(at100.expectedResult, -1.7421, 5e-5);
-    EXPECT_NEAR(at100.expectedSpins, 8.3181, 5e-5);
-    const PartieOdds held = exactOdds(afterMisses(0, true), {1000});
-    EXPECT_NEAR(held.expectedResult, -8.9303, 5e-5);
-    EXPECT_NEAR(held.expectedSpins, 15.0043, 5e-5);
-}
-
 // States across the partie, with and without "Stufe halten", with limits,
 // after an undone spin and after a Reset, each equal to the rule played out.
 TEST(PartieOdds, TheSweepEqualsTheRulePlayedOutOnTheKernel)

