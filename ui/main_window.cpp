@@ -21,7 +21,6 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
                               | Qt::MSWindowsFixedSizeDialogHint)
     , session_(session)
 {
-    setObjectName("mainWindow");
     setWindowTitle("Orrin Tavrel V1.0");
     setFont(fonts::msSansSerif(8.25));
 

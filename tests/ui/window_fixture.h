@@ -23,8 +23,7 @@ struct WindowFixture {
     explicit WindowFixture(std::chrono::milliseconds digitPause = tavrel::ui::KeyboardSpinEntry::DefaultPause)
         : window(session, nullptr, digitPause)
     {
-        tester = std::make_unique<QAbstractItemModelTester>(
-            grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        tester = std::make_unique<QAbstractItemModelTester>(grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

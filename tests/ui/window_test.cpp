@@ -172,6 +172,9 @@ private slots:
         QTest::keyClicks(kapital, "x"); // refused: the keyboard stays, to put it right
         QTest::keyClick(kapital, Qt::Key_Return);
         QTRY_COMPARE(QApplication::activeWindow(), risk);
+        f.control<QAction>("riskAction")->trigger(); // opened again, from wherever the keyboard was
+        QTRY_COMPARE(QApplication::activeWindow(), &f.window);
+        risk->activateWindow();
         QTest::keyClick(kapital, Qt::Key_Backspace);
         QTest::keyClick(kapital, Qt::Key_Return);
         QTRY_COMPARE(QApplication::activeWindow(), &f.window);
