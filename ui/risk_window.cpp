@@ -238,10 +238,8 @@ void RiskWindow::setFiguresStale(bool stale)
 {
     for (qsizetype i = 0; i < computed_.size(); ++i)
         computed_[i].figure->setEnabled(!stale && i != Capital);
-    if (stale) {
-        computed_[Capital].figure->setEnabled(false);
+    if (stale)
         computing_->show();
-    }
 }
 
 void RiskWindow::showRefusals()

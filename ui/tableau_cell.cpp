@@ -128,15 +128,13 @@ void TableauCell::paintEvent(QPaintEvent*)
 void TableauCell::focusInEvent(QFocusEvent* event)
 {
     showsFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    update();
-    QWidget::focusInEvent(event);
+    QWidget::focusInEvent(event); // repaints
 }
 
 void TableauCell::focusOutEvent(QFocusEvent* event)
 {
     showsFocus_ = false;
-    update();
-    QWidget::focusOutEvent(event);
+    QWidget::focusOutEvent(event); // repaints
 }
 
 // Space or Enter enters the spin of a cell that shows the focus, as a click

@@ -107,8 +107,7 @@ private slots:
         QEnterEvent over(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(f.switchBox(1), &over); // the pointer rests on "Stufe halten"
         const auto painted = [&] { return f.window.screen()->grabWindow(f.window.winId()).toImage().convertToFormat(QImage::Format_RGB32); };
-        const QString reference = TAVREL_PICTURES "/main_window.png";
-        // Repaints come with the next frame.
+        const QString reference = TAVREL_PICTURES "/main_window.png"; // repaints come with the next frame
         if (QTest::qWaitFor([&] { return painted() == QImage(reference).convertToFormat(QImage::Format_RGB32); }, 2000))
             return;
         const std::string difference = pictureDifference(painted(), reference);
