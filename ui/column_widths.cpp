@@ -1,5 +1,6 @@
 #include "column_widths.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QString>
 #include <QtMath>
@@ -10,7 +11,6 @@ namespace tavrel::ui {
 
 ColumnWidths::ColumnWidths(const QFont& font, const std::array<int, StakeColumnCount>& designed, int margin)
     : font_(font)
-    , metrics_(font)
     , designed_(designed)
     , margin_(margin)
 {
@@ -63,7 +63,7 @@ void ColumnWidths::follow(const std::deque<CoupRow>& rows)
             const int estimated = estimate(text);
             if (estimated <= now - margin_)
                 continue;
-            const int laidOut = metrics_.horizontalAdvance(QString::fromStdString(text));
+            const int laidOut = QFontMetrics(font_).horizontalAdvance(QString::fromStdString(text));
             if (laidOut > now - margin_)
                 widenings_[c].push_back({measured_, std::min(estimated, laidOut + 1) + margin_});
         }

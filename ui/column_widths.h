@@ -4,7 +4,6 @@
 #include "tavrel/coup_row.h"
 
 #include <QFont>
-#include <QFontMetrics>
 
 #include <array>
 #include <cstddef>
@@ -33,7 +32,6 @@ public:
 
 private:
     int estimate(const std::string& text) const;
-    using Advances = std::array<qreal, '~' + 1>;
 
     // Where a column's widest text grew: from that row on it needs `width`.
     struct Widening {
@@ -42,11 +40,10 @@ private:
     };
 
     QFont font_;
-    QFontMetrics metrics_;
     // Of the printable ASCII characters, up to '~': DEL has no glyph, and asking
     // for one sends Qt looking through the fallback fonts. Measured with the
     // first row, not while the window is being opened.
-    std::optional<Advances> advances_;
+    std::optional<std::array<qreal, '~' + 1>> advances_;
     std::array<int, StakeColumnCount> designed_;
     int margin_;
     std::size_t measured_ = 0; // the rows followed so far

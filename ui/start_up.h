@@ -4,8 +4,6 @@
 
 #include <thread>
 
-class QApplication;
-
 namespace tavrel::ui {
 
 // What the program does around its QApplication before the main window is

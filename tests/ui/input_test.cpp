@@ -21,10 +21,7 @@ QList<int> markedCells(const WindowFixture& f)
     return marked;
 }
 
-QAccessibleInterface* accessible(QWidget* widget)
-{
-    return QAccessible::queryAccessibleInterface(widget);
-}
+QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
 
 } // namespace
 
