@@ -227,11 +227,9 @@ StakeTable::StakeTable(const PlayerSession& session, QWidget* parent)
     columns->setSectionsClickable(false);
     columns->setHighlightSections(false);
     columns->setStretchLastSection(false);
-    for (int c = 0; c < StakeColumnCount; ++c)
-        columns->resizeSection(c, widths_.width(c));
 
     connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int) {
-        appendedFrom_ = appendedFrom_ < 0 ? first : qMin(appendedFrom_, first);
+        appendedFrom_ = qMin(appendedFrom_.value_or(first), first);
     });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { rowsTakenAway_ = true; });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { rowsTakenAway_ = true; });
@@ -279,14 +277,14 @@ void StakeTable::showNewest()
 
 void StakeTable::doItemsLayout()
 {
-    const int first = std::exchange(appendedFrom_, -1);
+    const std::optional<int> first = std::exchange(appendedFrom_, std::nullopt);
     const bool taken = std::exchange(rowsTakenAway_, false);
-    if (first < 0 || taken)
+    if (!first || taken)
         return QTableView::doItemsLayout();
     // Rows were only appended: the rows above them are as they were, so only the
     // new ones are painted rather than the whole view.
     updateGeometries();
-    const int top = rowViewportPosition(first);
+    const int top = rowViewportPosition(*first);
     if (top < viewport()->height())
         viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
 }

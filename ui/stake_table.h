@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include <optional>
+
 namespace tavrel::ui {
 
 // The session's rows as a Qt item model; the texts are formatted as they are
@@ -90,9 +92,9 @@ private:
     const PlayerSession& session_;
     StakeTableModel* model_;
     ColumnWidths widths_;
-    // Since the last layout: the first row appended, or -1 for none, and whether
-    // rows were removed or reset, which needs the whole view painted.
-    int appendedFrom_ = -1;
+    // Since the last layout: the first row appended, if any, and whether rows
+    // were removed or reset, which needs the whole view painted.
+    std::optional<int> appendedFrom_;
     bool rowsTakenAway_ = false;
 };
 
