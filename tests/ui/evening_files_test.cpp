@@ -18,10 +18,7 @@ namespace {
 
 using tavrel::ui::EveningFiles;
 
-EveningFiles* files(const WindowFixture& f)
-{
-    return f.control<EveningFiles>(QString());
-}
+EveningFiles* files(const WindowFixture& f) { return f.control<EveningFiles>(QString()); }
 
 // The messages that `command` shows, each answered with `answer`; of a file dialog,
 // the folder it opens in and the name it offers, then `chosen` is chosen in it.
@@ -45,10 +42,7 @@ QStringList messagesDuring(const std::function<void()>& command, QMessageBox::St
     return texts;
 }
 
-QImage painted(const WindowFixture& f)
-{
-    return f.window.screen()->grabWindow(f.window.winId()).toImage();
-}
+QImage painted(const WindowFixture& f) { return f.window.screen()->grabWindow(f.window.winId()).toImage(); }
 
 void write(const QString& path, const QByteArray& bytes)
 {

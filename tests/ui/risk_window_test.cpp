@@ -29,8 +29,7 @@ class RiskWindowTest : public QObject {
     }
     QString shown(const char* figure) const { return control(figure)->text(); }
     bool visible(const char* name) const { return control<QWidget>(name)->isVisible(); }
-    // How long a wait for current figures may last: generous for the sanitizers' build on a busy
-    // machine, since the wait ends as soon as they are current.
+    // The longest wait for current figures: generous, as it ends once they are current.
     static constexpr int Computing = 300'000;
     // Current: neither greyed nor said to be computed.
     bool current() const
