@@ -40,7 +40,6 @@ void addEinsatzFrame(WindowControls& controls, QWidget* parent)
     list->setObjectName("pleinList");
     list->setGeometry(twipsRect(120, 480, 375, 3960));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setUniformItemSizes(true);
     // Tab passes over the list, which only mirrors the pleins; a click may
     // still give it the focus.
     list->setFocusPolicy(Qt::ClickFocus);

@@ -8,7 +8,7 @@
 #include "window_layout.h"
 #include "switch_box.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QHideEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -97,10 +97,6 @@ void MainWindow::reset()
 void MainWindow::quit()
 {
     reset();
-    // Any other window of the program, the About box, goes first.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible())
-            window->close();
     close();
     QCoreApplication::exit(0);
 }

@@ -115,16 +115,12 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     layout->addWidget(noPartie_);
     layout->addWidget(figures_);
     layout->addWidget(chart_, 1);
-    setTabOrder(kapital_, tischlimit_);
-    setTabOrder(tischlimit_, spinsLeft_);
-    setTabOrder(spinsLeft_, riskWanted_);
 
     for (NumberField* field : {kapital_, tischlimit_, spinsLeft_, riskWanted_}) {
         connect(field, &NumberField::valueChanged, this, &RiskWindow::follow);
         connect(field, &NumberField::entered, this, &RiskWindow::returnKeyboard);
         connect(field, &NumberField::refusalChanged, this, &RiskWindow::showRefusals);
     }
-    resize(WidestFrame - 10, 600);
     follow();
 }
 

@@ -115,8 +115,7 @@ private slots:
         QTimer::singleShot(5000, &application, [&] { application.exit(7); });
         QCOMPARE(application.exec(), 0);
         QVERIFY(!box.isVisible() && !box.animation().Running);
-        // Thirty frames of 10 ms, five particles each and none retired yet; each
-        // painted but the last, whose paint the close overtakes.
+        // Thirty frames of 10 ms, five particles each, none retired yet; all painted but the last, which the close overtakes.
         QCOMPARE(box.animation().Liste.Count, 30 * 5);
         QCOMPARE(counter.paints, 30 - 1);
     }

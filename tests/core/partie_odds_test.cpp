@@ -95,8 +95,7 @@ void expectSameOdds(const PartieOdds& odds, const PartieOdds& reference, const s
 {
     EXPECT_NEAR(odds.win, reference.win, 1e-9) << what;
     EXPECT_NEAR(odds.ruin, reference.ruin, 1e-9) << what;
-    EXPECT_NEAR(odds.expectedResult, reference.expectedResult, 1e-6 * std::abs(reference.expectedResult) + 1e-9)
-        << what;
+    EXPECT_NEAR(odds.expectedResult, reference.expectedResult, 1e-6 * std::abs(reference.expectedResult) + 1e-9) << what;
     EXPECT_NEAR(odds.expectedSpins, reference.expectedSpins, 1e-6 * reference.expectedSpins) << what;
 }
 

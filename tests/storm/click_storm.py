@@ -1,8 +1,7 @@
-"""1,000 clicks as fast as xdotool sends them, then every stake-table row read
-back through the accessibility interface, as a screen reader would, and
-compared with the replay tool fed the same numbers. Then "&Info" opens the
-About box in place of the main window, and closing the box ends the program
-with status 0."""
+"""1,000 clicks as fast as xdotool sends them, then every stake-table row read back through the
+accessibility interface, as a screen reader would, and compared with the replay tool fed the same
+numbers. Then "&Info" opens the About box in place of the main window, and closing the box ends the
+program with status 0."""
 import json
 import random
 import subprocess

@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(messagesDuring([&] { QVERIFY(!files(f)->openFrom(path)); }, QMessageBox::No).size(), 1);
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }, QMessageBox::Yes).size(), 1);
         QCOMPARE(f.row(1).at(1), QString("5"));
+        QTRY_VERIFY(f.paintedAsNow(f.grid())); // the row that stood there repainted
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }), QStringList{});
     }
 

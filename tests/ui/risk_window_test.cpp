@@ -75,14 +75,14 @@ private slots:
                                                       {0.0184, "1,84 %"}, {0.99995, "über 99,99 %"}, {1, "100,00 %"}};
         for (const auto& [share, text] : shares)
             QCOMPARE(percentText(share), text);
+        QCOMPARE(unitsText(-1), QString("-1 Einheit"));
         const RiskTexts simulated = riskTexts({.win = 0.9, .ruin = 0.1, .expectedResult = -30, .exact = false,
                                                .ruinLow = 0.08, .ruinHigh = 0.125, .resultLow = -31.5, .resultHigh = -28.25});
         QCOMPARE(simulated.risk, QString("10,00 % (95 %: 8,00 bis 12,50 %), simuliert"));
         QCOMPARE(simulated.chance, QString("90,00 % (95 %: 87,50 bis 92,00 %), simuliert"));
         QCOMPARE(simulated.expectedResult, QString("-30,00 Einheiten (95 %: -31,50 bis -28,25), simuliert"));
         QCOMPARE(simulated.expectedSpins, QString("0,00 Coups, simuliert"));
-        QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::TableLimit}).largestStake,
-                 QString("keiner: die Partie endet am Tischlimit"));
+        QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::TableLimit}).largestStake, QString("keiner: die Partie endet am Tischlimit"));
         QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::Stake}).largestStake,
                  QString("keiner: der nächste Einsatz ist höher als der Rest des Kapitals"));
     }
@@ -102,6 +102,7 @@ private slots:
                 QCOMPARE(places.main == at, room.contains(mainFrame) && width == 1920);
             }
         // Too narrow for both: it covers the far end of the stake table.
+        QCOMPARE(placeBeside(QRect(0, 0, 1399, 740), QRect(31, 20, 920, 712), 440, 340).main, QPoint(31, 20)); // room just enough
         const SideBySide narrow = placeBeside(QRect(0, 0, 1024, 740), QRect(224, 20, 920, 712), 440, 340);
         QCOMPARE(std::pair(narrow.main, narrow.beside), std::pair(QPoint(0, 20), QRect(684, 20, 340, 712)));
     }

@@ -66,9 +66,8 @@ struct WindowFixture {
         const auto* list = control<QListWidget>("pleinList");
         for (int i = 0; i < list->count(); ++i)
             s.list.push_back(list->item(i)->text().toStdString());
-        for (int n = 0; n <= 36; ++n) {
+        for (int n = 0; n <= 36; ++n)
             s.cells[n] = {tavrel::fromQColor(cell(n)->cellNumberColor()), tavrel::fromQColor(cell(n)->cellBackColor())};
-        }
         const auto labelShown = [](const QLabel* label) {
             return tavrel::ControlsSnapshot::Label{label->text().toStdString(), !label->isHidden()};
         };
