@@ -271,7 +271,7 @@ TEST(CapitalForRisk, IsTheSmallestCapitalWhoseRiskIsAtMostTheOneAsked)
     const TavrelSystem fresh = afterMisses(0);
     const auto exact = capitalForRisk(fresh, {}, 0.01);
     ASSERT_TRUE(exact && exact->capital);
-    EXPECT_TRUE(exact->exact);
+    EXPECT_TRUE(exact->exact && exact->low == *exact->capital && exact->high == exact->capital) << "its own interval";
     EXPECT_LE(exactOdds(fresh, {*exact->capital}).ruin, 0.01);
     EXPECT_GT(exactOdds(fresh, {*exact->capital - 1}).ruin, 0.01);
 

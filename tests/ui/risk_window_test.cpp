@@ -83,8 +83,7 @@ private slots:
         QCOMPARE(simulated.expectedResult, QString("-30,00 Einheiten (95 %: -31,50 bis -28,25), simuliert"));
         QCOMPARE(simulated.expectedSpins, QString("0,00 Coups, simuliert"));
         QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::TableLimit}).largestStake, QString("keiner: die Partie endet am Tischlimit"));
-        QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::Stake}).largestStake,
-                 QString("keiner: der nächste Einsatz ist höher als der Rest des Kapitals"));
+        QCOMPARE(riskTexts({.lostBeforeNextSpin = LostBefore::Stake}).largestStake, QString("keiner: der nächste Einsatz ist höher als der Rest des Kapitals"));
     }
 
     // Beside its parent, never over it, on any screen wide enough for both; the main window moves only
