@@ -29,7 +29,6 @@ SwitchBox::SwitchBox(int index, const QString& caption, QWidget* parent)
     setAccessibleName(caption);
     setFont(fonts::msSansSerif(8.25));
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
 }
 
 void SwitchBox::setValue(int value)
@@ -50,12 +49,6 @@ void SwitchBox::setValue(int value)
 void SwitchBox::click()
 {
     emit clicked(index_);
-}
-
-QSize SwitchBox::sizeHint() const
-{
-    const QFontMetrics metrics(font());
-    return {BoxSize + CaptionGap + metrics.horizontalAdvance(caption_) + 2, qMax(BoxSize, metrics.height())};
 }
 
 QRect SwitchBox::boxRect() const

@@ -22,8 +22,6 @@ public:
 
     void click() override;
 
-    QSize sizeHint() const override;
-
 signals:
     void clicked(int index);
 

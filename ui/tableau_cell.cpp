@@ -36,7 +36,6 @@ TableauCell::TableauCell(int index, QWidget* parent)
     , index_(index)
 {
     installAccessibleControls();
-    setAttribute(Qt::WA_Hover);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QString("%1 %2").arg(index).arg(colourWord(kindOf(index))));
     // Reachable with Tab for a screen reader; a mouse click still takes no focus.

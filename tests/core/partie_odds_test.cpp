@@ -36,9 +36,8 @@ std::int64_t largestCheval(const TavrelSystem& s)
     return *std::max_element(s.Einsatz_Cheval.begin(), s.Einsatz_Cheval.end());
 }
 
-// The rule played out on the kernel itself, spin by spin over all 37 numbers,
-// with no ladder, no lattice and no shortcut: the reference the fast answers
-// must equal.
+// The rule played out on the kernel itself, spin by spin over all 37 numbers, with no ladder, no
+// lattice and no shortcut: the reference the fast answers must equal.
 PartieOdds playedOut(const TavrelSystem& from, const OddsQuestion& question)
 {
     using Key = std::tuple<std::uint8_t, std::int16_t, std::array<std::int32_t, ChevalCount>, std::int64_t>;

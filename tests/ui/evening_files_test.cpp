@@ -128,8 +128,7 @@ private slots:
         QCOMPARE(messagesDuring([&] { QVERIFY(files(f)->openFrom(path)); }), QStringList{});
     }
 
-    // Each gives one German message naming the file (and the line), and the
-    // evening and the files stay as they were.
+    // Each gives one German message naming the file (and the line); the evening and the files stay as they were.
     void badFilesAndPlacesGiveOneMessageAndLoseNothing()
     {
         QTemporaryDir dir;

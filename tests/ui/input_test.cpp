@@ -129,6 +129,7 @@ private slots:
         accessible(f.cell(17))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(f.row(1).at(1), QString("17"));
 
+        const QImage plain = f.cell(5)->grab().toImage();
         f.cell(0)->setFocus(Qt::TabFocusReason);
         QStringList order;
         for (int i = 0; i < 40; ++i) {
@@ -137,6 +138,7 @@ private slots:
         }
         QCOMPARE(order.mid(35), (QStringList{"tableauCell_36", "switch_0", "switch_1", "stakeTable", "tableauCell_0"}));
         QCOMPARE(order.first(), QString("tableauCell_1"));
+        QCOMPARE(f.cell(5)->grab().toImage(), plain); // its focus frame gone with the focus
         QTRY_VERIFY(f.paintedAsNow(f.cell(0))); // the focus frame drawn, then taken away
         f.press(Qt::Key_Backtab);
         QTRY_VERIFY(f.paintedAsNow(f.cell(0)));

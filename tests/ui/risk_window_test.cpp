@@ -29,8 +29,7 @@ class RiskWindowTest : public QObject {
     }
     QString shown(const char* figure) const { return control(figure)->text(); }
     bool visible(const char* name) const { return control<QWidget>(name)->isVisible(); }
-    // The longest wait for current figures: generous, as it ends once they are current.
-    static constexpr int Computing = 300'000;
+    static constexpr int Computing = 300'000; // the longest wait: generous, as it ends once the figures are current
     // Current: neither greyed nor said to be computed.
     bool current() const
     {
@@ -92,7 +91,7 @@ private slots:
     {
         QCOMPARE(window->frameGeometry(), QRect(main->frameGeometry().topRight() + QPoint(9, 0), QSize(440, main->frameGeometry().height())));
         for (const QPoint at : {QPoint(224, 20), QPoint(990, 20), QPoint(-60, 600)})
-            for (int width : {1280, 1366, 1920}) {
+            for (int width : {1280, 1366, 1400, 1920}) {
                 const QRect room(0, 0, width, 740), mainFrame(at, QSize(920, 712));
                 const SideBySide places = placeBeside(room, mainFrame, 440, 340);
                 const QRect mainPlaced(places.main, mainFrame.size());

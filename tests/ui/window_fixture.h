@@ -13,8 +13,7 @@
 
 #include <memory>
 
-// A fresh session and its window, shown and active, with a tester watching the
-// stake table's model from the first moment, and short ways to the controls.
+// A fresh session and its window, shown and active, its stake table's model watched from the start.
 struct WindowFixture {
     tavrel::PlayerSession session;
     tavrel::ui::MainWindow window;

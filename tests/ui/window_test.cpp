@@ -12,8 +12,7 @@
 #include <QScrollBar>
 #include <QTemporaryFile>
 
-// The main window driven by real clicks and keys: it must show what the core's
-// models hold, and its menu must do what its entries say.
+// The main window driven by real clicks and keys: it shows what the core holds, its menu does what it says.
 class WindowTest : public QObject {
     Q_OBJECT
 
@@ -22,7 +21,6 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase() { startUp.ready(); }
 
-    // Its layout and colours are in the reference picture below.
     void opensWithTheModelsAndTheMenu()
     {
         WindowFixture f;
