@@ -22,12 +22,10 @@ QRect cellGeometry(int number)
 void addEingabeFrame(WindowControls& controls, QWidget* parent)
 {
     auto* outer = new CaptionFrame("Eingabe", parent);
-    outer->setObjectName("eingabeFrame");
     outer->setGeometry(twipsRect(0, 0, 1455, 5175));
 
     // Draws nothing: it holds the cells and their tooltip.
     auto* inner = new QWidget(outer);
-    inner->setObjectName("tableauFrame");
     inner->setGeometry(twipsRect(120, 480, 1155, 4215));
     inner->setToolTip("klicken Sie auf die Gefallene Plein Zahl!");
 

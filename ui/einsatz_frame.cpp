@@ -27,11 +27,9 @@ QLabel* addLabel(const QString& name, const QRect& startGeometry, QWidget* frame
 void addEinsatzFrame(WindowControls& controls, QWidget* parent)
 {
     auto* frame = new CaptionFrame("Einsatz", parent);
-    frame->setObjectName("einsatzFrame");
     frame->setGeometry(twipsRect(1560, 0, 1455, 5175));
 
     auto* heading = new QLabel("Pleins", frame);
-    heading->setObjectName("pleinsHeading");
     heading->setFont(fonts::tahoma(8.25, true));
     heading->setGeometry(twipsRect(120, 240, 405, 195));
     heading->adjustSize();

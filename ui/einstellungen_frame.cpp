@@ -8,7 +8,6 @@ namespace tavrel::ui {
 void addEinstellungenFrame(WindowControls& controls, QWidget* parent)
 {
     auto* frame = new CaptionFrame("Einstellungen", parent);
-    frame->setObjectName("einstellungenFrame");
     frame->setGeometry(twipsRect(0, 5280, 3015, 1215));
 
     const char* const captions[] = {"System aktiv", "Stufe halten"};

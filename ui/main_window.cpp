@@ -25,7 +25,6 @@ MainWindow::MainWindow(PlayerSession& session, QWidget* parent, std::chrono::mil
     setFont(fonts::msSansSerif(8.25));
 
     auto* client = new QWidget(this);
-    client->setObjectName("client");
     client->setFixedSize(twipsToPixels(13770), twipsToPixels(10050));
     addEingabeFrame(controls_, client);
     addEinsatzFrame(controls_, client);
@@ -60,8 +59,8 @@ void MainWindow::addMenus()
     undoAction_->setObjectName("undoAction");
     datei->addAction("&Reset", this, &MainWindow::reset)->setObjectName("resetAction");
     datei->addAction("Risi&ko…", this, &MainWindow::showRisk)->setObjectName("riskAction");
-    datei->addAction("&Beenden", this, &MainWindow::quit)->setObjectName("quitAction");
-    menuBar()->addAction("&Info", this, &MainWindow::infoRequested)->setObjectName("infoAction");
+    datei->addAction("&Beenden", this, &MainWindow::quit);
+    menuBar()->addAction("&Info", this, &MainWindow::infoRequested);
 }
 
 void MainWindow::placeCentred()

@@ -71,7 +71,6 @@ RiskWindow::RiskWindow(const PlayerSession& session, QWidget* parent)
     addInput("&Coups bis Schluss:", spinsLeft_);
     addInput("Risiko &höchstens (%):", riskWanted_);
     inputs->addWidget(refusal_, inputs->rowCount(), 0, 1, 2);
-    inputs->setColumnStretch(1, 1);
 
     figures_ = new QWidget(this);
     auto* shown = new QGridLayout(figures_);

@@ -8,7 +8,6 @@ namespace tavrel::ui {
 void addSatztabelleFrame(WindowControls& controls, const PlayerSession& session, QWidget* parent)
 {
     auto* frame = new CaptionFrame("Satztabelle", parent);
-    frame->setObjectName("satztabelleFrame");
     frame->setGeometry(twipsRect(3120, 0, 10575, 9975));
 
     auto* table = new StakeTable(session, frame);

@@ -103,9 +103,8 @@ void AboutBox::mouseReleaseEvent(QMouseEvent*)
 void AboutBox::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    // The loop stops at the top of its next frame, and the whole program ends.
+    // The loop stops at the top of its next frame, and the whole program with it.
     animation_.Running = false;
-    QCoreApplication::exit(0);
 }
 
 float AboutBox::Rnd()

@@ -28,8 +28,7 @@ TEST(RiskCommand, ReadsACapitalAndAnOptionalLimitAndRejectsTheRest)
         EXPECT_TRUE(!parseLine(bad).command && !parseLine(bad).error.empty()) << bad;
 }
 
-// The figures of the rule for a fresh partie, and the dump after the risk
-// line as without it.
+// The figures of the rule for a fresh partie, and the dump after the risk line as without it.
 TEST(RiskCommand, PrintsTheOddsOfTheStateAfterTheEventsSoFarAndChangesNoOtherOutput)
 {
     const ReplayRun run = replay("aktiv\nclick 36\nundo\nrisk 1000 0\nhalten\nrisk 1000\n");

@@ -20,8 +20,7 @@ using tavrel::ui::EveningFiles;
 
 EveningFiles* files(const WindowFixture& f) { return f.control<EveningFiles>(QString()); }
 
-// The messages that `command` shows, each answered with `answer`; of a file dialog,
-// the folder it opens in and the name it offers, then `chosen` is chosen in it.
+// The messages `command` shows, each answered with `answer`; of a file dialog, its folder and offered name, then `chosen`.
 QStringList messagesDuring(const std::function<void()>& command, QMessageBox::StandardButton answer = QMessageBox::Ok,
                            const QString& chosen = {})
 {

@@ -115,8 +115,7 @@ private slots:
         QVERIFY2(difference.empty(), difference.c_str());
     }
 
-    // After 457 spins that no cheval covers, the partie stands at -104653. Taken back one by one,
-    // each row gives back the width it took: the widths are always those of the rows shown.
+    // After 457 spins no cheval covers, the partie stands at -104653; undone one by one, each row gives back its width.
     void aNumberThatOutgrowsItsColumnWidensItAndIsShownWhole()
     {
         WindowFixture f;
@@ -155,8 +154,7 @@ private slots:
         QVERIFY(late.grid()->viewport()->rect().contains(late.grid()->visualRect(late.grid()->currentIndex())));
     }
 
-    // It leaves the keyboard with the main window: a spin typed after opening it, or after Enter
-    // in Kapital, lands in the table.
+    // It leaves the keyboard with the main window: a spin typed after opening it, or after Enter in Kapital, lands in the table.
     void risikoOpensBesideTheWindowAndLeavesItTheKeyboard()
     {
         WindowFixture f;
@@ -173,7 +171,7 @@ private slots:
         auto* kapital = risk->findChild<QLineEdit*>("Kapital");
         risk->activateWindow();
         kapital->setFocus();
-        QTest::keyClicks(kapital, "x"); // refused: the keyboard stays, to put it right
+        QTest::keyClicks(kapital, "7x"); // refused: the keyboard stays, to put it right
         QTest::keyClick(kapital, Qt::Key_Return);
         QTRY_COMPARE(QApplication::activeWindow(), risk);
         f.control<QAction>("riskAction")->trigger(); // opened again, from wherever the keyboard was
@@ -181,8 +179,10 @@ private slots:
         risk->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), risk);
         QTest::keyClick(kapital, Qt::Key_Backspace);
+        QTest::keyClick(kapital, Qt::Key_Backspace);
         QTest::keyClick(kapital, Qt::Key_Return);
         QTRY_COMPARE(QApplication::activeWindow(), &f.window);
+        QCOMPARE(f.rowCount(), 1); // a digit typed in Risiko is no spin
         f.window.hide(); // as for the About box
         QVERIFY(!risk->isVisible());
     }
