@@ -110,8 +110,7 @@ TEST(Session, AnOverflowOfGesamtStopsTheSessionsFigures)
     EXPECT_EQ(std::tuple(totals.spins, totals.evaluatedSpins, totals.turnover, totals.result, totals.stoppedSessions,
                          totals.firstStopSpin),
               std::tuple(3u, 1u, 1, -1, 1u, std::optional<std::uint64_t>(2)));
-    EXPECT_EQ(std::tuple(totals.partiesCompleted, totals.openLengths.max(), totals.openDrawdowns.max()),
-              std::tuple(0u, 1, 1));
+    EXPECT_EQ(std::tuple(totals.partiesCompleted, totals.openLengths.max(), totals.openDrawdowns.max()), std::tuple(0u, 1, 1));
 }
 
 TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
