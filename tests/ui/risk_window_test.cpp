@@ -99,9 +99,9 @@ private slots:
                 QCOMPARE(places.beside.size(), QSize(std::min(440, width - 920), 712));
                 QCOMPARE(places.main == at, room.contains(mainFrame) && width == 1920);
             }
-        // Too narrow for both: it covers the far end of the stake table.
         QCOMPARE(placeBeside(QRect(0, 0, 1399, 740), QRect(31, 20, 920, 712), 440, 340).main, QPoint(31, 20)); // room just enough
         QCOMPARE(placeBeside(QRect(0, 0, 1400, 740), QRect(224, 20, 920, 712), 440, 340).main, QPoint(16, 20)); // both centred
+        // Too narrow for both: it covers the far end of the stake table.
         const SideBySide narrow = placeBeside(QRect(0, 0, 1024, 740), QRect(224, 20, 920, 712), 440, 340);
         QCOMPARE(std::pair(narrow.main, narrow.beside), std::pair(QPoint(0, 20), QRect(684, 20, 340, 712)));
     }
