@@ -157,10 +157,8 @@ TEST(PartieOdds, AnswersOnlyForARunningPartieAndStopsWhenAsked)
     EXPECT_FALSE(riskCurve(afterMisses(0), {1000}, stop.get_token()));
 }
 
-// The simulation answers alike every time, and it agrees with the exact
-// figures where both exist. Its 95 % intervals miss one time in twenty by
-// design, so the check widens them to 99.9 %; the wheel is seeded, so this
-// never flickers.
+// The simulation answers alike every time, and it agrees with the exact figures where both exist. Its 95 % intervals
+// miss one time in twenty by design, so the check widens them to 99.9 %; the wheel is seeded, so this never flickers.
 TEST(PartieOdds, TheSimulationIsRepeatableAndAgreesWithTheExactFigures)
 {
     constexpr double Widen = 3.290526731491926 / Z95;
@@ -221,9 +219,8 @@ TEST(RiskCurve, FallsWithTheCapitalAndHoldsTheChosenOneAsItsFigure)
 
 namespace {
 
-// The evening played plainly, as tavrel-sim plays a session: a fresh system
-// switched on, `spins` spins of a fair wheel, lost at the first spin some
-// partie cannot pay.
+// The evening played plainly, as tavrel-sim plays a session: a fresh system switched on, `spins` spins of a fair wheel,
+// lost at the first spin some partie cannot pay.
 double plainEveningRisk(std::int64_t bankroll, std::int64_t spins, std::uint64_t sessions)
 {
     std::uint64_t lost = 0;

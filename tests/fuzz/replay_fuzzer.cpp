@@ -6,10 +6,9 @@
 #include <sstream>
 #include <string>
 
-// Arbitrary bytes as the replay tool's input: every run must end in one of the
-// tool's own exit statuses, with a message exactly when it did not succeed.
-// Asking for the odds or for a capital may take a second by design, and far
-// longer under the sanitizers: such inputs are left out.
+// Arbitrary bytes as the replay tool's input: every run must end in one of the tool's own exit statuses, with a message
+// exactly when it did not succeed. Asking for the odds or for a capital may take a second by design, and far longer
+// under the sanitizers: such inputs are left out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);

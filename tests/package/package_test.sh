@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Checks the Debian package without installing it: lintian with no override,
-# its control fields, the files a desktop and Debian need (manual pages in
-# English and German, every icon size), stripped binaries, the libraries of the
-# unpacked program, its refusal to start without a display, and the click storm
-# on the unpacked program, started by its desktop entry's command, to its end
-# with status 0. Usage: package_test.sh PACKAGE.deb TAVREL_REPLAY
+# Checks the Debian package without installing it: lintian with no override, its control fields, the files a desktop and
+# Debian need (manual pages in English and German, every icon size), stripped binaries, the libraries of the unpacked
+# program, its refusal to start without a display, and the click storm on the unpacked program, started by its desktop
+# entry's command, to its end with status 0. Usage: package_test.sh PACKAGE.deb TAVREL_REPLAY
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 deb=$1

@@ -30,11 +30,9 @@ Wheels recorded(std::vector<std::vector<std::int16_t>> sessions)
     return {sessions.size(), 0, 0, std::move(sessions)}; // braced: the size is taken first
 }
 
-// The ruin by the rule itself, bankroll by bankroll, on the same wheels: a
-// session is ruined at B once a partie asks for a stake larger than B plus its
-// balance; a partie that would pass the table limit is given up by Reset and
-// "System aktiv". The capital for a risk is the smallest at which the replay
-// loses at most that share of the sessions.
+// The ruin by the rule itself, bankroll by bankroll, on the same wheels: a session is ruined at B once a partie asks
+// for a stake larger than B plus its balance; a partie that would pass the table limit is given up by Reset and
+// "System aktiv". The capital for a risk is the smallest at which the replay loses at most that share of the sessions.
 TEST(RunFigures, RuinCountsAndTheCapitalForARiskEqualAPlainReplayOfTheRule)
 {
     const std::vector<std::int64_t> bankrolls{100, 1000, 10'000};
@@ -130,9 +128,8 @@ TEST(RunFigures, TheSameSeedGivesTheSameReportOnAnyNumberOfThreads)
               std::tuple(10'582'956, -249'966, 1149));
 }
 
-// Three recorded sessions: 5, 4 ends a partie whose balance was at worst -1;
-// 5, 5, 4 one at -3; the third ends open on a hit that leaves exactly 0, after
-// going to -15 in 8 spins: the worst case of all.
+// Three recorded sessions: 5, 4 ends a partie whose balance was at worst -1; 5, 5, 4 one at -3; the third ends open on
+// a hit that leaves exactly 0, after going to -15 in 8 spins: the worst case of all.
 TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
 {
     const std::vector<std::int16_t> zeroAfterAHit = {35, 26, 26, 29, 34, 0, 14, 1};
@@ -149,10 +146,9 @@ TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
     EXPECT_EQ(ruined, (std::vector<std::uint64_t>{3, 2, 1, 0}));
 }
 
-// 5 misses at 1 unit (-1); 4 hits its plein at half of 1 unit: 18 - 2 = +16,
-// the partie ends at +15 after 2 spins. Then four misses at 1, 2, 3, 4 units
-// leave a partie open at -10. Turnover 1+2+1+2+3+4 = 13, result -1+16-10 = 5.
-// A table limit of 100 is never reached.
+// 5 misses at 1 unit (-1); 4 hits its plein at half of 1 unit: 18 - 2 = +16, the partie ends at +15 after 2 spins. Then
+// four misses at 1, 2, 3, 4 units leave a partie open at -10. Turnover 1+2+1+2+3+4 = 13, result -1+16-10 = 5. A table
+// limit of 100 is never reached.
 TEST(RunFigures, TheTextReportOfASmallRunWorkedOutByHand)
 {
     Report report = makeReport(run(recorded({{5, 4, 36, 36, 36, 36}}), 1, false, {false, 100}).totals, {5, 10}, 0.01, false);

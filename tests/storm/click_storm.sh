@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A click storm on the real program: its own X server, a session bus with the
-# accessibility bus on it (as a desktop with a screen reader has), then the
-# storm itself in Python. Usage: click_storm.sh TAVREL TAVREL_REPLAY WORK_DIR
+# A click storm on the real program: its own X server, a session bus with the accessibility bus on it (as a desktop with
+# a screen reader has), then the storm itself in Python. Usage: click_storm.sh TAVREL TAVREL_REPLAY WORK_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/virtual_display.sh"

@@ -6,11 +6,9 @@
 
 #include <string>
 
-// A drawing against the reference picture kept with the tests, pixel for pixel:
-// every colour, edge and glyph at once. Returns what differs, or nothing.
-// TAVREL_UPDATE_PICTURES=1 makes the drawing the new reference, to be looked
-// at before it is committed; a mismatch is saved as NAME.actual.png in the
-// working folder.
+// A drawing against the reference picture kept with the tests, pixel for pixel: every colour, edge and glyph at once.
+// Returns what differs, or nothing. TAVREL_UPDATE_PICTURES=1 makes the drawing the new reference, to be looked at
+// before it is committed; a mismatch is saved as NAME.actual.png in the working folder.
 inline std::string pictureDifference(const QImage& drawn, const QString& reference)
 {
     const QImage image = drawn.convertToFormat(QImage::Format_RGB32);

@@ -1,6 +1,5 @@
-# Sourced by the tests that drive the real program: starts a virtual X server on
-# a display it picks itself, exports DISPLAY, and stops the server on exit.
-# Usage: start_virtual_display WORK_DIR
+# Sourced by the tests that drive the real program: starts a virtual X server on a display it picks itself, exports
+# DISPLAY, and stops the server on exit. Usage: start_virtual_display WORK_DIR
 start_virtual_display() {
     local work=$1 display_file="$1/display"
     mkdir -p "$work"

@@ -132,6 +132,7 @@ private slots:
         for (int c = 0; c < 8; ++c)
             QVERIFY(columns->sectionSize(c) >= metrics.horizontalAdvance(f.row(457).at(c)) + 7);
         QVERIFY(columns->sectionSize(6) > designed);
+        const QByteArray widest = grown.last();
         while (grown.size() > 1) {
             grown.removeLast();
             f.control<QAction>("undoAction")->trigger();
@@ -152,6 +153,17 @@ private slots:
         const std::string difference = pictureDifference(late.grid()->grab().toImage(), TAVREL_PICTURES "/stake_table_late.png");
         QVERIFY2(difference.empty(), difference.c_str()); // both scroll bars plain, the newest row at the foot
         QVERIFY(late.grid()->viewport()->rect().contains(late.grid()->visualRect(late.grid()->currentIndex())));
+
+        // Evenings opened over a longer one are measured anew: the misses take the widths they grew, unplayed none.
+        QByteArray misses("# Tavrel-Abend\naktiv\n");
+        for (int spin = 0; spin < 457; ++spin)
+            misses += "click " + QByteArray::number(11 + spin % 8) + '\n';
+        const QByteArray unplayed = QByteArray(misses).replace("aktiv\n", ""); // the same spins, the system off
+        for (const auto& [bytes, widths] : {std::pair(misses, widest), std::pair(unplayed, grown.first())}) {
+            QVERIFY(evening.resize(0) && evening.seek(0) && evening.write(bytes) == bytes.size() && evening.flush());
+            QVERIFY(late.control<tavrel::ui::EveningFiles>(QString())->openFrom(evening.fileName()));
+            QCOMPARE(late.grid()->horizontalHeader()->saveState(), widths);
+        }
     }
 
     // It leaves the keyboard with the main window: a spin typed after opening it, or after Enter in Kapital, lands in the table.
