@@ -135,8 +135,8 @@ TEST(RunFigures, TheWorstCasesIncludeThePartieStillOpenAtBalanceZero)
     const std::vector<std::int16_t> zeroAfterAHit = {35, 26, 26, 29, 34, 0, 14, 1};
     const auto outcome = run(recorded({{5, 4}, {5, 5, 4}, zeroAfterAHit}), 2);
     const Report report = makeReport(outcome.totals, {2, 3, 6, 100}, 0.01, false);
-    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.openLongest,
-                         report.largestStakeMax), std::tuple(false, 13u, 2u, 8, 8));
+    EXPECT_EQ(std::tuple(report.partial, report.totals.spins, report.totals.partiesCompleted, report.totals.openLengths.count(),
+                         report.openLongest, report.largestStakeMax), std::tuple(false, 13u, 2u, 1u, 8, 8));
     EXPECT_EQ(std::tuple(report.partieLength.p99, report.deepestBalance.median, report.deepestBalance.p99), std::tuple(3, -1, -3));
     // What is left pays a stake of exactly its size: 5, 4 asks 2 at -1, 3 of B = 3;
     // 5, 5, 4 asks 3 at -3, 6 of B = 6.
