@@ -202,11 +202,13 @@ TEST_F(SimTool, InterruptPrintsThePartialReportWithStatus130)
         _exit(127);
     }
     // Interrupt only once the tool catches the signal, however slowly it starts.
-    while (!catchesInterrupt(child))
+    int status = 0;
+    while (!catchesInterrupt(child)) {
+        ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "tavrel-sim ended without ever catching Ctrl+C";
         usleep(10'000);
+    }
     usleep(300'000); // some sessions finish first
     kill(child, SIGINT);
-    int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 130);
