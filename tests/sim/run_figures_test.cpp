@@ -197,6 +197,7 @@ TEST(RunFigures, AStopBeforeAnySessionFinishedShowsNoRiskFigure)
     EXPECT_NE(text.str().find("               100             –            –    –\n"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("größter Einsatz eines Coups: Median der Sessions –, höchster –"), std::string::npos);
     EXPECT_NE(text.str().find("Kapital für höchstens 0,5 % Risiko: –\n"), std::string::npos);
+    EXPECT_NE(text.str().find("Partien offen am Ende" + std::string(20, ' ') + "0\n"), std::string::npos); // with no "längste"
     const auto json = reportJson(report);
     for (const char* key : {"sessions", "share", "low", "high"})
         EXPECT_TRUE(json.at("ruin").at(0).at(key).is_null()) << key;
