@@ -207,7 +207,6 @@ StakeTable::StakeTable(const PlayerSession& session, QWidget* parent)
     // The grid lines are drawn once per line rather than once per cell.
     setShowGrid(false);
     setWordWrap(false);
-    setCornerButtonEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Plain scroll bars in the old grid's look: the gradients of the default

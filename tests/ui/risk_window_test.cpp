@@ -36,11 +36,7 @@ class RiskWindowTest : public QObject {
         return control("Risk")->isEnabled() && !visible("Computing") && !control<RiskChart>("Chart")->isStale();
     }
 
-    void spin(int number)
-    {
-        session.clickCell(number);
-        window->follow();
-    }
+    void spin(int number) { session.clickCell(number); window->follow(); }
     void enter(const char* field, const QString& text)
     {
         auto* input = control<NumberField>(field);
@@ -177,8 +173,11 @@ private slots:
         const QString capital = capitalForRiskText(*capitalForRisk(session.system(), evening, 0.005));
         QCOMPARE(control("CapitalForRisk")->accessibleName(), "Kapital für höchstens 0,5 % Risiko " + capital);
 
+        enter("Kapital", "0"); // refused, and forgotten on closing: shown again, the window has the capital asked
         QTest::keyClick(control<NumberField>("Kapital"), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
+        window->show();
+        QVERIFY(control<NumberField>("Kapital")->text() == "1.000" && !visible("Refusal"));
     }
 
     // The mark is on the curve, never outside the plot: a capital below the axis sits at its left end.
