@@ -140,12 +140,13 @@ private slots:
         }
 
         // After 20,000 such spins the cheval stakes pass the frame's edge, and run on past it.
-        QTemporaryFile evening;
-        QVERIFY(evening.open());
-        evening.write("# Tavrel-Abend\naktiv\n" + QByteArray("click 13\n").repeated(20000));
-        evening.flush();
         WindowFixture late;
-        QVERIFY(late.control<tavrel::ui::EveningFiles>(QString())->openFrom(evening.fileName()));
+        QTemporaryFile evening;
+        const auto open = [&](const QByteArray& bytes) { // as "Öffnen…" opens a file of these bytes
+            return evening.open() && evening.resize(0) && evening.seek(0) && evening.write(bytes) == bytes.size()
+                   && evening.flush() && late.control<tavrel::ui::EveningFiles>(QString())->openFrom(evening.fileName());
+        };
+        QVERIFY(open("# Tavrel-Abend\naktiv\n" + QByteArray("click 13\n").repeated(20000)));
         QCOMPARE(late.label("chevalLabel_9")->text(), QString("25,28= 2000"));
         for (QLabel* label : late.window.findChildren<QLabel*>(QRegularExpression("Label")))
             QCOMPARE(label->visibleRegion(), QRegion(label->rect()));
@@ -160,8 +161,7 @@ private slots:
             misses += "click " + QByteArray::number(11 + spin % 8) + '\n';
         const QByteArray unplayed = QByteArray(misses).replace("aktiv\n", ""); // the same spins, the system off
         for (const auto& [bytes, widths] : {std::pair(misses, widest), std::pair(unplayed, grown.first())}) {
-            QVERIFY(evening.resize(0) && evening.seek(0) && evening.write(bytes) == bytes.size() && evening.flush());
-            QVERIFY(late.control<tavrel::ui::EveningFiles>(QString())->openFrom(evening.fileName()));
+            QVERIFY(open(bytes));
             QCOMPARE(late.grid()->horizontalHeader()->saveState(), widths);
         }
     }
